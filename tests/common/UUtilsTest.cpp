@@ -1,0 +1,58 @@
+#include "common/UUtils.h"
+
+#include <gtest/gtest.h>
+
+using Fields = std::vector<std::string>;
+
+namespace {
+
+Fields Split(std::string_view text)
+{
+    Fields list{"stale"};
+    SplitByChar('^', text, list);
+    return list;
+}
+
+} // namespace
+
+TEST(SplitByChar, KeepsEmptyFieldsBetweenSeparatorsButNotATrailingEmptyOne)
+{
+    EXPECT_EQ(Split("a^b"), (Fields{"a", "b"}));
+    EXPECT_EQ(Split("a^^b"), (Fields{"a", "", "b"}));
+    EXPECT_EQ(Split("^b"), (Fields{"", "b"}));
+    EXPECT_EQ(Split("a^"), (Fields{"a"}));
+    EXPECT_EQ(Split("^"), (Fields{""}));
+    EXPECT_EQ(Split(""), Fields{});
+    EXPECT_EQ(Split("a^b^^"), (Fields{"a", "b", ""}));
+}
+
+TEST(SplitByChar, TreatsEveryOtherByteAsText)
+{
+    EXPECT_EQ(Split(std::string("a\0b^\xFF", 5)), (Fields{std::string("a\0b", 3), "\xFF"}));
+}
+
+TEST(LineBreaks, EncodeEscapesEachBreakAsTwoBytes)
+{
+    EXPECT_EQ(EncodeLineBreaks("one\r\ntwo"), "one\xA5\xA5\xA7\xA7two");
+    EXPECT_EQ(EncodeLineBreaks("\n\r"), "\xA7\xA7\xA5\xA5");
+    EXPECT_EQ(EncodeLineBreaks("plain"), "plain");
+}
+
+TEST(LineBreaks, DecodeReplacesPairsLeftToRight)
+{
+    EXPECT_EQ(DecodeLineBreaks("one\xA5\xA5\xA7\xA7two"), "one\r\ntwo");
+    // Three in a row: the first two form a pair, the third stays.
+    EXPECT_EQ(DecodeLineBreaks("\xA5\xA5\xA5"), "\r\xA5");
+    EXPECT_EQ(DecodeLineBreaks("a\xA5" "b\xA7"), "a\xA5" "b\xA7");
+}
+
+TEST(LineBreaks, DecodeUndoesEncodeForTextWithoutEscapeBytes)
+{
+    const std::string text = "line 1\r\nline 2\rline 3\n\n";
+    EXPECT_EQ(DecodeLineBreaks(EncodeLineBreaks(text)), text);
+}
+
+TEST(LineBreaks, FlattenShowsEachBreakAsABlank)
+{
+    EXPECT_EQ(FlattenLineBreaks("one\r\ntwo\nthree\r"), "one  two three ");
+}
