@@ -1,0 +1,59 @@
+#include "model/UProjects.h"
+
+#include <algorithm>
+#include <array>
+
+TTask::TTask(bool done, std::string description, std::string notes, std::string startDate, std::string endDate)
+    : Done(done)
+    , Description(std::move(description))
+    , Notes(std::move(notes))
+    , StartDate(std::move(startDate))
+    , EndDate(std::move(endDate))
+{
+}
+
+void TProject::CreateDefaultTasks()
+{
+    static constexpr std::array<const char*, 11> DefaultTasks = {
+        "Purchase Domain Name",  "Purchase Web Hosting",  "Develop Info Product",
+        "Write Web Sales Copy",  "Header & Box Graphics", "Setup Web Sites Pages",
+        "Gather Testimonial",    "New Click Bank Account", "Solo & Affiliate Ads",
+        "Send Mailing To Lists", "Sell one",
+    };
+    ClearTasks();
+    for (const char* description : DefaultTasks)
+        Tasks.Append(description, std::make_unique<TTask>(false, description, "", "", ""));
+}
+
+int TProject::CountDoneTasks() const
+{
+    int done = 0;
+    for (int i = 0; i < Tasks.Count(); ++i)
+        done += Tasks[i].Done ? 1 : 0;
+    return done;
+}
+
+int TProject::DonePercent() const
+{
+    const int count = Tasks.Count();
+    if (count == 0)
+        return 0;
+    // Exact integer arithmetic: 100 * done / count, with a remainder of exactly half going to even.
+    const long long scaled = 100LL * CountDoneTasks();
+    const long long quotient = scaled / count;
+    const long long twiceRemainder = 2 * (scaled % count);
+    if (twiceRemainder > count || (twiceRemainder == count && quotient % 2 == 1))
+        return static_cast<int>(quotient + 1);
+    return static_cast<int>(quotient);
+}
+
+TProject* TProjects::FindProjectByName(std::string_view name, int& index)
+{
+    for (int i = 0; i < Count(); ++i) {
+        if ((*this)[i].Name == name) {
+            index = i;
+            return &(*this)[i];
+        }
+    }
+    return nullptr;
+}
