@@ -87,6 +87,15 @@ void THours::Reserve(std::size_t count)
     Entries.Reserve(count);
 }
 
+std::string HourCaption(int row)
+{
+    if (row < 12)
+        return std::to_string(row) + ":00 AM";
+    if (row == 12)
+        return "12:00 M";
+    return std::to_string(row - 12) + ":00 PM";
+}
+
 std::string FormatHours(const THours& hours)
 {
     std::string text;

@@ -55,6 +55,10 @@ private:
     mutable bool IndexStale = false; // set by Delete, which shifts positions
 };
 
+// The caption of hour row `row` (1 to 24): "1:00 AM" to "11:00 AM", "12:00 M", then
+// "1:00 PM" to "12:00 PM". It is also the hour part of every HourKey.
+std::string HourCaption(int row);
+
 // The text of "Hours.dat": Date^Hour^Action^ a line, line breaks escaped.
 std::string FormatHours(const THours& hours);
 // Appends the entries that `text` holds. Any bytes at all are read without failing.

@@ -102,3 +102,12 @@ TEST(HoursFile, LoadsAndSavesInTheProgramFolder)
     hours.SaveHours(folder);
     EXPECT_EQ(temp.Read("Hours.dat"), "1/1/2009^1:00 AM^y^\r\n");
 }
+
+TEST(THours, HourCaptionsRunFromOneAmThroughNoonToTwelvePm)
+{
+    EXPECT_EQ(HourCaption(1), "1:00 AM");
+    EXPECT_EQ(HourCaption(11), "11:00 AM");
+    EXPECT_EQ(HourCaption(12), "12:00 M");
+    EXPECT_EQ(HourCaption(13), "1:00 PM");
+    EXPECT_EQ(HourCaption(24), "12:00 PM");
+}

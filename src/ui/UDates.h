@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// The user's short date text of a day, as hour entries are keyed by. A two-digit year in
+// the locale's short format is widened to four digits, so that the text names the day
+// unambiguously (7/5/2008, not 7/5/08).
+QString ShortDateText(const QDate& date);

@@ -1,0 +1,102 @@
+#include "ui/UIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr int ToolIconSize = 28;
+
+template <class Paint>
+QPixmap Painted(int size, Paint paint)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon NewsIcon()
+{
+    return QIcon(Painted(ToolIconSize, [](QPainter& p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1.5));
+        p.setBrush(QColor(250, 250, 245));
+        p.drawRoundedRect(QRectF(3, 5, 22, 18), 2, 2);
+        p.setBrush(QColor(70, 110, 170));
+        p.setPen(Qt::NoPen);
+        p.drawRect(QRectF(6, 8, 8, 6));
+        p.setPen(QPen(QColor(90, 90, 90), 1.2));
+        for (qreal y : {9.0, 12.0, 15.5, 18.5})
+            p.drawLine(QPointF(y < 15 ? 16 : 6, y), QPointF(22, y));
+    }));
+}
+
+QIcon UpdateIcon()
+{
+    return QIcon(Painted(ToolIconSize, [](QPainter& p) {
+        const QRectF circle(5, 5, 18, 18);
+        p.setPen(QPen(QColor(40, 140, 60), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(circle, 30 * 16, 150 * 16);
+        p.drawArc(circle, 210 * 16, 150 * 16);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 140, 60));
+        QPainterPath head;
+        head.moveTo(20, 3);
+        head.lineTo(25, 10);
+        head.lineTo(17, 10);
+        head.closeSubpath();
+        p.drawPath(head);
+        p.drawPath(QTransform().translate(28, 28).rotate(180).map(head));
+    }));
+}
+
+QIcon HelpIcon()
+{
+    return QIcon(Painted(ToolIconSize, [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(45, 105, 195));
+        p.drawEllipse(QRectF(3, 3, 22, 22));
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(17);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(3, 3, 22, 22), Qt::AlignCenter, QStringLiteral("?"));
+    }));
+}
+
+QPixmap CategoryPicture()
+{
+    return Painted(16, [](QPainter& p) {
+        p.setPen(QPen(QColor(150, 110, 10), 1));
+        p.setBrush(QColor(240, 200, 60));
+        QPainterPath folder;
+        folder.moveTo(1.5, 3.5);
+        folder.lineTo(6.5, 3.5);
+        folder.lineTo(8, 5);
+        folder.lineTo(14.5, 5);
+        folder.lineTo(14.5, 13.5);
+        folder.lineTo(1.5, 13.5);
+        folder.closeSubpath();
+        p.drawPath(folder);
+        p.setBrush(QColor(255, 222, 100));
+        p.drawRect(QRectF(1.5, 7, 13, 6.5));
+    });
+}
+
+QPixmap ProjectPicture()
+{
+    return Painted(16, [](QPainter& p) {
+        p.setPen(QPen(QColor(20, 90, 30), 1));
+        p.setBrush(QColor(60, 160, 70));
+        p.drawRect(QRectF(3.5, 1.5, 10, 13));
+        p.setBrush(QColor(245, 245, 235));
+        p.drawRect(QRectF(2.5, 12.5, 11, 2));
+        p.setPen(QPen(QColor(20, 90, 30), 1.5));
+        p.drawLine(QPointF(5, 2), QPointF(5, 12));
+    });
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The message box service `msgMain`: every message and question of the program goes
+// through one of these, so tests can answer them without a modal box.
+
+#include <QString>
+
+class QWidget;
+
+enum class TMsgKind { Information, Warning };
+enum class TMsgButtons { Ok, OkCancel };
+
+class TMessageService {
+public:
+    virtual ~TMessageService() = default;
+    // Shows a box captioned "Information" or "Warning"; true when the user chose "OK".
+    virtual bool Show(TMsgKind kind, const QString& text, TMsgButtons buttons) = 0;
+
+    void Inform(const QString& text) { Show(TMsgKind::Information, text, TMsgButtons::Ok); }
+    void Warn(const QString& text) { Show(TMsgKind::Warning, text, TMsgButtons::Ok); }
+    // A question goes ahead only on "OK".
+    bool Confirm(const QString& text) { return Show(TMsgKind::Information, text, TMsgButtons::OkCancel); }
+};
+
+// Modal QMessageBox boxes over a parent window.
+class TQtMessageService : public TMessageService {
+public:
+    explicit TQtMessageService(QWidget* parent = nullptr) : Parent(parent) {}
+    void SetParent(QWidget* parent) { Parent = parent; }
+    bool Show(TMsgKind kind, const QString& text, TMsgButtons buttons) override;
+
+private:
+    QWidget* Parent;
+};

@@ -1,0 +1,291 @@
+#include "app/FMain.h"
+
+#include "TScriptedMessages.h"
+#include "model/UHours.h"
+#include "model/UProjects.h"
+#include "TTempFolder.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <filesystem>
+
+class FMainTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TTempFolder> Temp;
+    TScriptedMessages Messages;
+
+    std::unique_ptr<TfrmMain> Create(const std::string& welcomeText = "")
+    {
+        TMainWindowOptions options;
+        options.ProgramFolder = Temp->Path();
+        options.Messages = &Messages;
+        if (!welcomeText.empty())
+            options.LoadBrandSettings = [welcomeText](const TProgramFolder&) { return TBrandSettings{welcomeText}; };
+        return std::make_unique<TfrmMain>(std::move(options));
+    }
+
+    std::unique_ptr<TfrmMain> Open(const std::string& welcomeText = "")
+    {
+        auto window = Create(welcomeText);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("window not exposed");
+        return window;
+    }
+
+    template <class Widget>
+    static Widget* Child(QWidget* window, const char* name)
+    {
+        auto* child = window->findChild<Widget*>(QString::fromLatin1(name));
+        if (child == nullptr)
+            qFatal("no control %s", name);
+        return child;
+    }
+
+    void WriteSampleData()
+    {
+        Temp->Write("categories.dat", "Work\r\nHome\r\n");
+        Temp->Write("projects.dat", "Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"
+                                    "^True^,^Buy domain^,^two\xA5\xA5\xA7\xA7lines^,^^,^^\r\n"
+                                    "EndProject\r\n"
+                                    "Header^Garden^Home^^^\r\n"
+                                    "EndProject\r\n"
+                                    "Header^Hidden^Nowhere^^^\r\n"
+                                    "EndProject\r\n");
+        Temp->Write("Hours.dat", "12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
+                                 "12/14/2007^9:00 AM^Other day^\r\n");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    }
+
+    void init()
+    {
+        Temp = std::make_unique<TTempFolder>();
+        Messages.Shown.clear();
+        Messages.Answers.clear();
+    }
+
+    void cleanup() { Temp.reset(); }
+
+    void opensOnTheMainPageWithoutTabHeadersWhenThereIsNoWelcomePage()
+    {
+        auto window = Open();
+        auto* pages = Child<QTabWidget>(window.get(), "pgcPrinc");
+        QCOMPARE(pages->count(), 1);
+        QVERIFY(pages->tabBar()->isHidden());
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Taskwren"));
+        QCOMPARE(window->findChild<QTextBrowser*>(QStringLiteral("prfWelcome")), nullptr);
+        QCOMPARE(Child<QTabWidget>(window.get(), "pgcMain")->currentWidget()->objectName(), QStringLiteral("stsTasks"));
+        QVERIFY(Messages.Shown.isEmpty());
+    }
+
+    void startsEmptyWithoutDataFiles()
+    {
+        auto window = Open();
+        QCOMPARE(window->Projects->Count(), 0);
+        QCOMPARE(window->Projects->Categories.Count(), 0);
+        QCOMPARE(window->Hours->Count(), 0);
+        QCOMPARE(Child<QTreeWidget>(window.get(), "tvwMain")->topLevelItemCount(), 0);
+        QCOMPARE(Child<QProgressBar>(window.get(), "MainGauge")->text(), QStringLiteral("0/0 tasks  0%"));
+        QCOMPARE(Child<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  "));
+        QCOMPARE(Temp->EntryCount(), 0u);
+    }
+
+    void dayListHasTheTwentyFourHourCaptions()
+    {
+        auto window = Open();
+        auto* hours = Child<QTreeWidget>(window.get(), "lvwToDo");
+        QCOMPARE(hours->topLevelItemCount(), 24);
+        QStringList captions;
+        for (int row = 0; row < 24; ++row)
+            captions << hours->topLevelItem(row)->text(0);
+        QCOMPARE(captions.first(), QStringLiteral("1:00 AM"));
+        QCOMPARE(captions.at(10), QStringLiteral("11:00 AM"));
+        QCOMPARE(captions.at(11), QStringLiteral("12:00 M"));
+        QCOMPARE(captions.at(12), QStringLiteral("1:00 PM"));
+        QCOMPARE(captions.last(), QStringLiteral("12:00 PM"));
+        QCOMPARE(Child<QCalendarWidget>(window.get(), "calMain")->selectedDate(), QDate(2007, 12, 13));
+        QCOMPARE(Child<QCalendarWidget>(window.get(), "calMain")->firstDayOfWeek(), Qt::Sunday);
+    }
+
+    void startsWithTheDataFilesOfTheFolder()
+    {
+        WriteSampleData();
+        auto window = Open();
+        QCOMPARE(window->Projects->Count(), 3);
+        auto* tree = Child<QTreeWidget>(window.get(), "tvwMain");
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Work"));
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
+        QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("Web site"));
+        QVERIFY(tree->topLevelItem(0)->isExpanded());
+        QCOMPARE(tree->topLevelItem(1)->child(0)->text(0), QStringLiteral("Garden"));
+        // The day planner shows the calendar's day, the hour found with letter case ignored.
+        auto* hours = Child<QTreeWidget>(window.get(), "lvwToDo");
+        QCOMPARE(hours->topLevelItem(8)->text(1), QStringLiteral("Call the bank  soon"));
+        QCOMPARE(hours->topLevelItem(9)->text(1), QString());
+        QVERIFY(Messages.Shown.isEmpty());
+    }
+
+    void ctrlSWritesTheThreeFiles()
+    {
+        WriteSampleData();
+        auto window = Open();
+        window->Projects->Categories.Append("New \xE9");
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(Temp->Read("categories.dat"), std::string("Work\r\nHome\r\nNew \xE9\r\n"));
+        QVERIFY(Temp->Read("projects.dat").starts_with("Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"));
+        QVERIFY(!Temp->Has("Projects.dat")); // written back under the name it was read from
+        QCOMPARE(Temp->Read("Hours.dat"), std::string("12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
+                                                      "12/14/2007^9:00 AM^Other day^\r\n"));
+        QVERIFY(Messages.Shown.isEmpty());
+    }
+
+    void saveButtonCreatesTheFilesInAnEmptyFolder()
+    {
+        auto window = Open();
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QVERIFY(Temp->Has("categories.dat"));
+        QVERIFY(Temp->Has("Projects.dat"));
+        QVERIFY(Temp->Has("Hours.dat"));
+        QCOMPARE(Temp->Read("Projects.dat"), std::string());
+    }
+
+    void failedSaveIsReportedAndStopsAtTheFailingFile()
+    {
+        auto window = Open();
+        std::filesystem::create_directory(Temp->Path() / "Projects.dat");
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QCOMPARE(Messages.Shown.size(), 1);
+        QCOMPARE(Messages.Shown.first().Kind, TMsgKind::Warning);
+        QCOMPARE(Messages.Shown.first().Text, QStringLiteral("Cannot replace \"Projects.dat\": Is a directory"));
+        QVERIFY(Temp->Has("categories.dat"));
+        QVERIFY(!Temp->Has("Hours.dat"));
+        // The program goes on: a later save works once the obstacle is gone.
+        std::filesystem::remove(Temp->Path() / "Projects.dat");
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QVERIFY(Temp->Has("Hours.dat"));
+        QCOMPARE(Messages.Shown.size(), 1);
+    }
+
+    void unreadableFileAtStartIsReportedAndTheOtherStepsStillRun()
+    {
+        WriteSampleData();
+        std::filesystem::remove(Temp->Path() / "categories.dat");
+        std::filesystem::create_directory(Temp->Path() / "categories.dat");
+        auto window = Open();
+        QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("Cannot read \"categories.dat\": Is a directory")});
+        QCOMPARE(window->Projects->Count(), 3);
+        QCOMPARE(window->Hours->Count(), 2);
+        QVERIFY(window->isVisible());
+    }
+
+    void welcomePageShowsFirstAndHoldsTheStartupCheckBack()
+    {
+        auto window = Create("<p>Welcome <b>reader</b></p>");
+        QSignalSpy checks(window.get(), &TfrmMain::StartupCheckDue);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto* pages = Child<QTabWidget>(window.get(), "pgcPrinc");
+        QVERIFY(pages->tabBar()->isHidden());
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome"));
+        QVERIFY(Child<QTextBrowser>(window.get(), "prfWelcome")->toPlainText().contains(QStringLiteral("Welcome reader")));
+        QVERIFY(Child<QTextBrowser>(window.get(), "prfWelcome")->isReadOnly());
+        QTest::qWait(300);
+        QCOMPARE(checks.count(), 0);
+
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
+        QTRY_COMPARE(checks.count(), 1);
+        QTest::qWait(300);
+        QCOMPARE(checks.count(), 1);
+        QVERIFY(!Child<QTimer>(window.get(), "Timer2")->isActive());
+    }
+
+    void startupCheckRunsOnceAfterTheWindowIsShownWithoutAWelcomePage()
+    {
+        auto window = Create();
+        QSignalSpy checks(window.get(), &TfrmMain::StartupCheckDue);
+        QVERIFY(Child<QTimer>(window.get(), "Timer2")->isActive());
+        QTest::qWait(250); // not shown yet: the tick waits for the window
+        QCOMPARE(checks.count(), 0);
+        window->show();
+        QTRY_COMPARE(checks.count(), 1);
+        QTest::qWait(250);
+        QCOMPARE(checks.count(), 1);
+    }
+
+    void showingAgainAfterARestoreDoesNotRerunTheShowSteps()
+    {
+        auto window = Open("<p>hi</p>");
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
+        window->hide();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(Child<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
+    }
+
+    void bannerIsCentredWithEachOperandHalvedFirst()
+    {
+        auto window = Open();
+        auto* panel = Child<QWidget>(window.get(), "panBanner");
+        auto* banner = Child<QLabel>(window.get(), "imgBanner");
+        banner->resize(105, 41);
+        window->resize(window->width() + (770 - panel->width()), window->height());
+        QTRY_COMPARE(panel->width(), 770);
+        QCOMPARE(banner->x(), 333);
+        QCOMPARE(banner->y(), 65 / 2 - 41 / 2);
+    }
+
+    void closingNeitherAsksNorSavesAndStopsTheTimers()
+    {
+        WriteSampleData();
+        auto window = Open();
+        window->Projects->Categories.Append("unsaved");
+        auto* timer1 = Child<QTimer>(window.get(), "Timer1");
+        timer1->start();
+        QVERIFY(window->close());
+        QVERIFY(window->Updating);
+        QVERIFY(!timer1->isActive());
+        QVERIFY(!Child<QTimer>(window.get(), "Timer2")->isActive());
+        QVERIFY(Messages.Shown.isEmpty());
+        QCOMPARE(Temp->Read("categories.dat"), std::string("Work\r\nHome\r\n"));
+    }
+
+    void toolBarHasItsCaptionsAndToolTips()
+    {
+        auto window = Open();
+        QCOMPARE(Child<QPushButton>(window.get(), "btn1")->text(), QStringLiteral("New Project"));
+        QCOMPARE(Child<QPushButton>(window.get(), "btnMakeMoney")->text(), QStringLiteral("Make Money"));
+        QCOMPARE(Child<QWidget>(window.get(), "btnNews")->toolTip(), QStringLiteral("Check News"));
+        QCOMPARE(Child<QWidget>(window.get(), "btnUpdate")->toolTip(), QStringLiteral("Check Updates"));
+        QCOMPARE(Child<QWidget>(window.get(), "btnHelp")->toolTip(), QStringLiteral("Help"));
+        QCOMPARE(Child<QLabel>(window.get(), "lblLink1URL")->text(), QStringLiteral("Google"));
+        QCOMPARE(Child<QLabel>(window.get(), "lblLink2URL")->text(), QStringLiteral("Google"));
+        auto* tabs = Child<QTabWidget>(window.get(), "pgcMain");
+        QCOMPARE(tabs->tabPosition(), QTabWidget::South);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Tasks"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Calendar"));
+    }
+};
+
+QTEST_MAIN(FMainTest)
+#include "FMainTest.moc"
