@@ -19,14 +19,14 @@ std::string FieldOrEmpty(std::vector<std::string>& fields, std::size_t index)
     return index < fields.size() ? std::move(fields[index]) : std::string();
 }
 
+// Escaped like task lines: a header is read back through DecodeLineBreaks, and a raw line
+// break inside a name would split the header and turn its tail into a task.
 void AppendHeaderLine(std::string& text, const TProject& project)
 {
-    text.append(HeaderMarker);
-    for (const std::string* part : {&project.Name, &project.Category, &project.StartDate, &project.EndDate}) {
-        text.append(*part);
-        text.push_back('^');
-    }
-    text.append("\r\n");
+    std::string line(HeaderMarker);
+    for (const std::string* part : {&project.Name, &project.Category, &project.StartDate, &project.EndDate})
+        line.append(*part).push_back('^');
+    AppendLine(text, EncodeLineBreaks(line));
 }
 
 void AppendTaskLine(std::string& text, const TTask& task)

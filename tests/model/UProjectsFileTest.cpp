@@ -164,6 +164,18 @@ TEST(ProjectsFile, MarkersCountOnlyAtLineStartOrAsTheWholeLine)
     EXPECT_EQ(read[0].Tasks[1].Description, "EndProject");
 }
 
+TEST(ProjectsFile, LineBreakInAProjectNameSurvivesSaveAndLoad)
+{
+    TProjects projects;
+    AddTask(AddProject(projects, "two\r\nlines", "C\r"), false, "task");
+    const std::string text = FormatProjects(projects);
+    EXPECT_EQ(text.substr(0, text.find("\r\n")), "Header^two\xA5\xA5\xA7\xA7lines^C\xA5\xA5^^^");
+    const TProjects read = Parsed(text);
+    ASSERT_EQ(read.Count(), 1);
+    EXPECT_EQ(read[0].Name, "two\r\nlines");
+    EXPECT_EQ(read[0].Tasks.Count(), 1);
+}
+
 TEST(ProjectsFile, CaretInStoredTextShiftsFieldsAsTheFormatImplies)
 {
     TProjects projects;

@@ -1,0 +1,200 @@
+// Loading and saving a large planner: 2,000 projects of 50 tasks and 100,000 hour entries.
+
+#include "common/UProgramFolder.h"
+#include "model/UHours.h"
+#include "model/UProjects.h"
+#include "model/UProjectsFile.h"
+#include "model/USaveAll.h"
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace {
+
+constexpr int ProjectCount = 2000;
+constexpr int TasksPerProject = 50;
+constexpr int HourEntries = 100000;
+
+std::string Words(std::mt19937& random, int count)
+{
+    static const char* const words[] = {"review", "draft", "call", "supplier", "budget", "design",
+                                        "copy",   "page",  "test", "launch",   "client", "invoice"};
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            text.push_back(' ');
+        text += words[random() % 12];
+    }
+    return text;
+}
+
+void FillModel(TProjects& projects, THours& hours)
+{
+    std::mt19937 random(7);
+    for (int c = 0; c < 20; ++c)
+        projects.Categories.Append("Category " + std::to_string(c));
+    for (int p = 0; p < ProjectCount; ++p) {
+        auto project = std::make_unique<TProject>();
+        project->Name = "Project " + std::to_string(p) + " " + Words(random, 2);
+        project->Category = "Category " + std::to_string(p % 20);
+        project->StartDate = " 7/ 5/2008";
+        project->EndDate = "12/31/2008";
+        for (int t = 0; t < TasksPerProject; ++t) {
+            std::string description = Words(random, 4);
+            project->Tasks.Append(description, std::make_unique<TTask>(t % 3 == 0, description, Words(random, 8),
+                                                                       " 7/ 6/2008", " 8/ 1/2008"));
+        }
+        std::string name = project->Name;
+        projects.Append(std::move(name), std::move(project));
+    }
+    for (int h = 0; h < HourEntries; ++h) {
+        auto entry = std::make_unique<TToDoHour>();
+        entry->Date = std::to_string(1 + h / 24 % 12) + "/" + std::to_string(1 + h / 288 % 28) + "/" +
+                      std::to_string(2000 + h / 8064);
+        entry->Hour = HourCaption(1 + h % 24);
+        entry->Action = Words(random, 5);
+        std::string key = entry->HourKey();
+        hours.Append(std::move(key), std::move(entry));
+    }
+}
+
+class TDataSet {
+public:
+    TDataSet()
+    {
+        Folder = std::filesystem::temp_directory_path() / ("taskwren-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(Folder);
+        TProgramFolder folder(Folder);
+        TProjects projects;
+        THours hours;
+        FillModel(projects, hours);
+        SaveAll(projects, hours, folder);
+        for (const char* name : {"categories.dat", "Projects.dat", "Hours.dat"})
+            Bytes += std::filesystem::file_size(Folder / name);
+    }
+    ~TDataSet() { std::filesystem::remove_all(Folder); }
+
+    std::filesystem::path Folder;
+    std::uintmax_t Bytes = 0;
+};
+
+const TDataSet& DataSet()
+{
+    static const TDataSet data;
+    return data;
+}
+
+long ResidentBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * ::sysconf(_SC_PAGESIZE);
+}
+
+void Load(const TProgramFolder& folder, TProjects& projects, THours& hours)
+{
+    hours.LoadHours(folder);
+    projects.LoadCategories(folder);
+    projects.LoadProjects(folder);
+}
+
+void BM_LoadDataFiles(benchmark::State& state)
+{
+    const TDataSet& data = DataSet();
+    const TProgramFolder folder(data.Folder);
+    for (auto _ : state) {
+        auto projects = std::make_unique<TProjects>();
+        auto hours = std::make_unique<THours>();
+        Load(folder, *projects, *hours);
+        hours->IndexOf("1/1/2000-1:00 AM"); // the first lookup builds the index
+        benchmark::DoNotOptimize(projects->Count());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.Bytes));
+    state.counters["file_MB"] = static_cast<double>(data.Bytes) / 1e6;
+}
+BENCHMARK(BM_LoadDataFiles)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+void BM_SaveDataFiles(benchmark::State& state)
+{
+    const TDataSet& data = DataSet();
+    TProgramFolder folder(data.Folder);
+    TProjects projects;
+    THours hours;
+    Load(folder, projects, hours);
+    for (auto _ : state)
+        SaveAll(projects, hours, folder);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.Bytes));
+}
+BENCHMARK(BM_SaveDataFiles)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+void BM_HourKeyLookup(benchmark::State& state)
+{
+    TProjects projects;
+    THours hours;
+    FillModel(projects, hours);
+    std::vector<std::string> keys;
+    for (int i = 0; i < 1024; ++i)
+        keys.push_back(hours.Label((i * 97) % hours.Count()));
+    keys.push_back("no such day-1:00 AM");
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hours.IndexOf(keys[next]));
+        next = next + 1 == keys.size() ? 0 : next + 1;
+    }
+    state.counters["entries"] = hours.Count();
+}
+BENCHMARK(BM_HourKeyLookup)->Unit(benchmark::kNanosecond);
+
+// The resident memory a load adds to an empty start, measured in a fresh process so that no
+// memory freed earlier is reused.
+void BM_LoadResidentGrowth(benchmark::State& state)
+{
+    const TDataSet& data = DataSet();
+    const std::string command = "/proc/" + std::to_string(::getpid()) + "/exe --resident-growth " + data.Folder.string();
+    double growth = 0;
+    for (auto _ : state) {
+        FILE* child = ::popen(command.c_str(), "r");
+        if (child == nullptr || std::fscanf(child, "%lf", &growth) != 1)
+            state.SkipWithError("the measuring process failed");
+        if (child != nullptr)
+            ::pclose(child);
+    }
+    state.counters["resident_growth_MB"] = growth / 1e6;
+    state.counters["growth_per_file_byte"] = growth / static_cast<double>(data.Bytes);
+}
+BENCHMARK(BM_LoadResidentGrowth)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+int MeasureResidentGrowth(const char* path)
+{
+    const TProgramFolder folder{std::filesystem::path(path)};
+    const long before = ResidentBytes();
+    TProjects projects;
+    THours hours;
+    Load(folder, projects, hours);
+    hours.IndexOf("1/1/2000-1:00 AM");
+    std::printf("%ld\n", ResidentBytes() - before);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::string(argv[1]) == "--resident-growth")
+        return MeasureResidentGrowth(argv[2]);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
