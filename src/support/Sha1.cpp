@@ -22,7 +22,8 @@ struct Parity1 {
 };
 struct Majority {
     static constexpr std::uint32_t K = 0x8F1BBCDC;
-    static std::uint32_t F(std::uint32_t b, std::uint32_t c, std::uint32_t d) { return (b & c) | (d & (b | c)); }
+    // The two terms never share a set bit, so they may be added instead of ORed.
+    static std::uint32_t F(std::uint32_t b, std::uint32_t c, std::uint32_t d) { return (b & c) + (d & (b ^ c)); }
 };
 struct Parity2 {
     static constexpr std::uint32_t K = 0xCA62C1D6;
@@ -35,7 +36,8 @@ template <typename Group>
 inline void Step(std::uint32_t a, std::uint32_t& b, std::uint32_t c, std::uint32_t d, std::uint32_t& e,
                  std::uint32_t w)
 {
-    e += Rotl(a, 5) + Group::F(b, c, d) + Group::K + w;
+    e += w + Group::K;
+    e += Rotl(a, 5) + Group::F(b, c, d);
     b = Rotl(b, 30);
 }
 
@@ -58,6 +60,7 @@ inline void Twenty(std::uint32_t* w, unsigned first, const std::uint8_t* block, 
         }
         return Schedule(w, t);
     };
+#pragma GCC unroll 4
     for (unsigned t = first; t < first + 20; t += 5) {
         Step<Group>(a, b, c, d, e, word(t));
         Step<Group>(e, a, b, c, d, word(t + 1));
