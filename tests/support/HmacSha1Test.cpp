@@ -87,16 +87,3 @@ TEST(HmacSha1, KeyLongerThanABlockActsAsItsDigest)
     }
 }
 
-TEST(HmacSha1, KeyBytesAfterTheFirstDataAreIgnored)
-{
-    const Bytes key = FromText("Jefe");
-    const Bytes data = FromText("what do ya want for nothing?");
-    HmacSha1Context context;
-    HmacSha1Start(context);
-    HmacSha1AddKey(context, key.data(), 4);
-    HmacSha1AddData(context, data.data(), data.size());
-    HmacSha1AddKey(context, key.data(), 4);
-    std::uint8_t mac[Sha1DigestLength];
-    HmacSha1Finish(context, mac, Sha1DigestLength);
-    EXPECT_EQ(ToHex(mac, sizeof mac), "effcdf6ae5eb2fa2d27416d5f184df9c259a7c79");
-}

@@ -80,14 +80,6 @@ TEST(RandomPool, SourceThatRunsDryDoesNotHang)
     SUCCEED();
 }
 
-TEST(RandomPool, ClearZeroesThePool)
-{
-    RandomPool pool;
-    RandomPoolInit(CountingSource, pool);
-    RandomPoolClear(pool);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&pool);
-    EXPECT_EQ(Bytes(bytes, bytes + sizeof pool), Bytes(sizeof pool, 0));
-}
 
 TEST(ReadTimerEntropy, WritesAtMostEightBytes)
 {
