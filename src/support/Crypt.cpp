@@ -16,15 +16,9 @@ std::int32_t ModeFor(std::size_t passphraseLength)
     return passphraseLength < 32 ? 1 : passphraseLength < 48 ? 2 : 3;
 }
 
-// Reads exactly `count` bytes or reports failure.
-bool ReadExactly(std::istream& source, std::uint8_t* buffer, std::uint32_t count)
-{
-    return ReadSome(source, buffer, count) == count;
-}
-
 } // namespace
 
-std::int64_t ReadSome(std::istream& source, std::uint8_t* buffer, std::uint32_t count)
+std::int64_t TCrypt::ReadSome(std::istream& source, std::uint8_t* buffer, std::uint32_t count)
 {
     source.read(reinterpret_cast<char*>(buffer), count);
     // End of data sets eofbit and failbit together; failbit alone or badbit is a failed read.
@@ -33,7 +27,12 @@ std::int64_t ReadSome(std::istream& source, std::uint8_t* buffer, std::uint32_t 
     return source.gcount();
 }
 
-bool WriteAll(std::ostream& destination, const std::uint8_t* buffer, std::uint32_t count)
+bool TCrypt::ReadExactly(std::istream& source, std::uint8_t* buffer, std::uint32_t count)
+{
+    return ReadSome(source, buffer, count) == count;
+}
+
+bool TCrypt::WriteAll(std::ostream& destination, const std::uint8_t* buffer, std::uint32_t count)
 {
     destination.write(reinterpret_cast<const char*>(buffer), count);
     return destination.good();

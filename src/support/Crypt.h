@@ -32,6 +32,12 @@ protected:
     // FileCipherInit with this object's mode and passphrase.
     [[nodiscard]] bool InitCipher(const std::uint8_t* salt, std::uint8_t* verifier);
     [[nodiscard]] std::uint32_t SaltLength() const { return FileCipherSaltLength(KeyMode); }
+    // Reads up to `count` bytes; the number read, or -1 when the stream failed outright.
+    [[nodiscard]] static std::int64_t ReadSome(std::istream& source, std::uint8_t* buffer, std::uint32_t count);
+    // Reads exactly `count` bytes; false on a short or failed read.
+    [[nodiscard]] static bool ReadExactly(std::istream& source, std::uint8_t* buffer, std::uint32_t count);
+    // Writes `count` bytes; false when the stream reports a failure.
+    [[nodiscard]] static bool WriteAll(std::ostream& destination, const std::uint8_t* buffer, std::uint32_t count);
 
     std::int32_t KeyMode;
     FileCipherContext CipherContext;
@@ -39,8 +45,3 @@ protected:
     std::uint32_t BufferSize;
     std::unique_ptr<std::uint8_t[]> Buffer;
 };
-
-// Reads up to `count` bytes; the number read, or -1 when the stream failed outright.
-std::int64_t ReadSome(std::istream& source, std::uint8_t* buffer, std::uint32_t count);
-// Writes `count` bytes; false when the stream reports a failure.
-bool WriteAll(std::ostream& destination, const std::uint8_t* buffer, std::uint32_t count);
