@@ -26,6 +26,7 @@ public:
     TTempFolder& operator=(const TTempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return Folder; }
+    std::string File(const std::string& name) const { return (Folder / name).string(); }
 
     void Write(const std::string& name, const std::string& bytes) const
     {
@@ -46,3 +47,14 @@ public:
 private:
     std::filesystem::path Folder;
 };
+
+inline std::string ReadWhole(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteWhole(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+}

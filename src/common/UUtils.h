@@ -16,3 +16,12 @@ std::string EncodeLineBreaks(std::string_view text);
 std::string DecodeLineBreaks(std::string_view text);
 // For one-line display: every CR and every LF becomes a blank.
 std::string FlattenLineBreaks(std::string_view text);
+
+// The settings container's file operations, keyed with the settings passphrase. Both take
+// full paths. The destination is created afresh (replacing any file of that name) once the
+// source is open; if either cannot be opened, std::system_error is thrown and nothing is
+// enciphered. The result is the stream operation's: for DecryptFile true only when the
+// verifier and the authentication code matched (a wrong verifier leaves the destination
+// empty, a wrong code leaves the decrypted bytes in it); false also when writing failed.
+[[nodiscard]] bool DecryptFile(const std::string& sourcePath, const std::string& destinationPath);
+[[nodiscard]] bool EncryptFile(const std::string& sourcePath, const std::string& destinationPath);

@@ -1,0 +1,94 @@
+// The publisher's branding tool, run as a separate process.
+#include "TTempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+namespace {
+
+class BrandTool : public testing::Test {
+protected:
+    // Runs the tool with `arguments` (already quoted for the shell); returns its exit status.
+    int Run(const std::string& arguments)
+    {
+        const std::string command = "'" TASKWREN_BRAND "' " + arguments + " >'" + Folder.File("stdout") + "' 2>'" +
+                                    Folder.File("stderr") + "'";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Quoted(const std::string& name) { return "'" + Folder.File(name) + "'"; }
+    std::string Err() { return ReadWhole(Folder.File("stderr")); }
+    std::string Out() { return ReadWhole(Folder.File("stdout")); }
+
+    TTempFolder Folder;
+    const std::string Text = "<%%ApplicationName%%>Doza Varazaz<%%/ApplicationName%%>\r\n";
+};
+
+} // namespace
+
+TEST_F(BrandTool, RoundTripWithTheSettingsPassphrase)
+{
+    WriteWhole(Folder.File("plain.txt"), Text);
+    ASSERT_EQ(Run("encrypt " + Quoted("plain.txt") + " " + Quoted("dbsettings.dat")), 0) << Err();
+    EXPECT_EQ(ReadWhole(Folder.File("dbsettings.dat")).size(), Text.size() + 20);
+    ASSERT_EQ(Run("decrypt " + Quoted("dbsettings.dat") + " " + Quoted("back.txt")), 0) << Err();
+    EXPECT_EQ(ReadWhole(Folder.File("back.txt")), Text);
+    EXPECT_EQ(Err(), "");
+}
+
+TEST_F(BrandTool, OtherPassphraseMakesTheLargerKeySizes)
+{
+    const std::string passphrase(48, 'k');
+    WriteWhole(Folder.File("plain.txt"), Text);
+    ASSERT_EQ(Run("--passphrase " + passphrase + " encrypt " + Quoted("plain.txt") + " " + Quoted("c.dat")), 0);
+    EXPECT_EQ(ReadWhole(Folder.File("c.dat")).size(), Text.size() + 28);
+    ASSERT_EQ(Run("decrypt --passphrase " + passphrase + " " + Quoted("c.dat") + " " + Quoted("back.txt")), 0);
+    EXPECT_EQ(ReadWhole(Folder.File("back.txt")), Text);
+}
+
+TEST_F(BrandTool, WrongPassphraseOrDamagedFileExitsOneAndWritesNothing)
+{
+    WriteWhole(Folder.File("plain.txt"), Text);
+    ASSERT_EQ(Run("encrypt " + Quoted("plain.txt") + " " + Quoted("c.dat")), 0);
+    EXPECT_EQ(Run("--passphrase nottheone decrypt " + Quoted("c.dat") + " " + Quoted("out.txt")), 1);
+    EXPECT_NE(Err().find("nothing written"), std::string::npos) << Err();
+
+    std::string damaged = ReadWhole(Folder.File("c.dat"));
+    damaged[15] ^= 0x04;
+    WriteWhole(Folder.File("c.dat"), damaged);
+    EXPECT_EQ(Run("decrypt " + Quoted("c.dat") + " " + Quoted("out.txt")), 1);
+    EXPECT_FALSE(std::filesystem::exists(Folder.File("out.txt")));
+    EXPECT_FALSE(std::filesystem::exists(Folder.File("out.txt.partial")));
+}
+
+TEST_F(BrandTool, FailedDecryptKeepsAnExistingPlainFile)
+{
+    WriteWhole(Folder.File("c.dat"), std::string(40, 'x'));
+    WriteWhole(Folder.File("out.txt"), "keep me");
+    EXPECT_EQ(Run("decrypt " + Quoted("c.dat") + " " + Quoted("out.txt")), 1);
+    EXPECT_EQ(ReadWhole(Folder.File("out.txt")), "keep me");
+}
+
+TEST_F(BrandTool, UsageAndFileErrorsExitTwo)
+{
+    EXPECT_EQ(Run(""), 2);
+    EXPECT_NE(Err().find("--help"), std::string::npos);
+    EXPECT_EQ(Run("encrypt onlyone"), 2);
+    EXPECT_EQ(Run("scramble a b"), 2);
+    EXPECT_EQ(Run("--verbose encrypt a b"), 2);
+    EXPECT_EQ(Run("encrypt a b --passphrase"), 2);
+    EXPECT_EQ(Run("--passphrase " + std::string(129, 'p') + " encrypt a b"), 2);
+    EXPECT_EQ(Run("decrypt " + Quoted("missing.dat") + " " + Quoted("out.txt")), 2);
+    EXPECT_NE(Err().find("missing.dat"), std::string::npos);
+    WriteWhole(Folder.File("plain.txt"), Text);
+    EXPECT_EQ(Run("encrypt " + Quoted("plain.txt") + " " + Quoted("no-folder/c.dat")), 2);
+}
+
+TEST_F(BrandTool, HelpDescribesCommandsOptionAndExitCodes)
+{
+    ASSERT_EQ(Run("--help"), 0);
+    for (const char* word : {"encrypt PLAIN CONTAINER", "decrypt CONTAINER PLAIN", "--passphrase TEXT", "0 success",
+                             "1 the container", "2 wrong usage"})
+        EXPECT_NE(Out().find(word), std::string::npos) << word;
+}

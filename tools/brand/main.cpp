@@ -1,0 +1,136 @@
+// taskwren-brand: lets a publisher make and read the encrypted settings file of a branded copy.
+#include "support/AesLib.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* SettingsPassphrase = "ruzaravore";
+constexpr std::uint32_t BufferSize = 262144;
+constexpr int ExitMismatch = 1;
+constexpr int ExitUsage = 2;
+
+constexpr const char* HelpText =
+    "Usage: taskwren-brand [--passphrase TEXT] encrypt PLAIN CONTAINER\n"
+    "       taskwren-brand [--passphrase TEXT] decrypt CONTAINER PLAIN\n"
+    "       taskwren-brand --help\n"
+    "\n"
+    "Makes and reads the encrypted settings file (dbsettings.dat) of a branded copy.\n"
+    "\n"
+    "  encrypt   enciphers the file PLAIN into a new container CONTAINER\n"
+    "  decrypt   checks the container CONTAINER and writes its plain text to PLAIN;\n"
+    "            nothing is written unless the password verifier and the\n"
+    "            authentication code both match\n"
+    "\n"
+    "  --passphrase TEXT  use TEXT instead of the program's settings passphrase\n"
+    "                     (up to 31 characters AES-128, 32 to 47 AES-192,\n"
+    "                     48 to 128 AES-256)\n"
+    "  --help             show this text\n"
+    "\n"
+    "Exit status: 0 success; 1 the container does not match the passphrase or is\n"
+    "damaged; 2 wrong usage or a file that cannot be read or written.\n";
+
+int Fail(int status, const std::string& message)
+{
+    std::cerr << "taskwren-brand: " << message << '\n';
+    return status;
+}
+
+int UsageError(const std::string& message)
+{
+    Fail(ExitUsage, message);
+    std::cerr << "Try 'taskwren-brand --help'.\n";
+    return ExitUsage;
+}
+
+// The output goes to a temporary file beside the target and replaces it only on success,
+// so a failed run leaves no partial or unauthenticated file behind.
+std::filesystem::path TemporaryBeside(const std::string& target)
+{
+    std::filesystem::path path(target);
+    path += ".partial";
+    return path;
+}
+
+int Run(const std::string& command, const std::string& passphrase, const std::string& from, const std::string& to)
+{
+    if (passphrase.size() > FileCipherMaxPassphrase)
+        return UsageError("the passphrase is longer than 128 characters");
+    std::ifstream source(from, std::ios::binary);
+    if (!source.is_open())
+        return Fail(ExitUsage, "cannot open \"" + from + "\"");
+    const std::filesystem::path partial = TemporaryBeside(to);
+    std::ofstream destination(partial, std::ios::binary | std::ios::trunc);
+    if (!destination.is_open())
+        return Fail(ExitUsage, "cannot create \"" + partial.string() + "\"");
+
+    TEncryption encryption(passphrase, BufferSize);
+    int status = 0;
+    std::string message;
+    if (command == "encrypt") {
+        if (!encryption.EncryptStream(source, destination)) {
+            status = ExitUsage;
+            message = "cannot read \"" + from + "\" or write \"" + partial.string() + "\"";
+        }
+    } else {
+        std::error_code error;
+        const auto length = std::filesystem::file_size(from, error);
+        if (error) {
+            status = ExitUsage;
+            message = "cannot read \"" + from + "\"";
+        } else if (!encryption.DecryptStream(source, &destination, static_cast<std::int64_t>(length))) {
+            status = ExitMismatch;
+            message = "\"" + from + "\" is damaged or was not made with this passphrase; nothing written";
+        }
+    }
+    destination.close();
+    if (status == 0 && destination.fail()) {
+        status = ExitUsage;
+        message = "cannot write \"" + partial.string() + "\"";
+    }
+    std::error_code error;
+    if (status == 0) {
+        std::filesystem::rename(partial, to, error);
+        if (error) {
+            status = ExitUsage;
+            message = "cannot write \"" + to + "\": " + error.message();
+        }
+    }
+    if (status != 0) {
+        std::filesystem::remove(partial, error);
+        return Fail(status, message);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::string passphrase = SettingsPassphrase;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--help" || arguments[i] == "-h") {
+            std::cout << HelpText;
+            return 0;
+        }
+        if (arguments[i] == "--passphrase") {
+            if (++i == arguments.size())
+                return UsageError("--passphrase needs a value");
+            passphrase = arguments[i];
+        } else if (arguments[i].starts_with("--")) {
+            return UsageError("unknown option " + arguments[i]);
+        } else {
+            positional.push_back(arguments[i]);
+        }
+    }
+    if (positional.size() != 3 || (positional[0] != "encrypt" && positional[0] != "decrypt"))
+        return UsageError("expected encrypt PLAIN CONTAINER or decrypt CONTAINER PLAIN");
+    return Run(positional[0], passphrase, positional[1], positional[2]);
+}
