@@ -114,6 +114,10 @@ void TScriptedHttpServer::Serve(int client) {
     }
     if (answer.DelayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(answer.DelayMs));
     SendAll(client, answer.Bytes);
+    if (!answer.Later.empty()) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(answer.LaterDelayMs));
+      SendAll(client, answer.Later);
+    }
     if (answer.Close) return;
   }
 }

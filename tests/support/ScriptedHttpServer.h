@@ -14,6 +14,8 @@ struct TScriptedAnswer {
   bool Close = false;  // close the connection after sending
   bool Hang = false;   // send nothing and hold the connection until the client leaves
   int DelayMs = 0;     // wait this long before sending
+  std::string Later;   // sent LaterDelayMs after Bytes
+  int LaterDelayMs = 0;
 };
 
 struct TRecordedRequest {
@@ -31,7 +33,7 @@ public:
   [[nodiscard]] std::string Url(const std::string& target) const;
 
   void Enqueue(TScriptedAnswer answer);
-  void Answer(const std::string& bytes, bool close = false) { Enqueue({bytes, close, false}); }
+  void Answer(const std::string& bytes, bool close = false) { Enqueue({.Bytes = bytes, .Close = close}); }
 
   [[nodiscard]] std::vector<TRecordedRequest> Requests() const;
   [[nodiscard]] int Connections() const;

@@ -198,6 +198,23 @@ TEST_F(UHttp, BodiesByLengthChunksAndCloseArriveWithoutFraming) {
   EXPECT_EQ(Server.Connections(), 1);  // the chunked answer ended cleanly, so the GET reused it
 }
 
+TEST_F(UHttp, DownloadReachesTheStreamAsItArrives) {
+  TScriptedAnswer answer;
+  answer.Bytes = "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nfirst";
+  answer.Later = "-last";
+  answer.LaterDelayMs = 150;
+  Server.Enqueue(answer);
+  std::ostringstream out;
+  out << ">";
+  std::string seenWhileWaiting;
+  Pump.OnPump = [&] {
+    if (seenWhileWaiting.empty()) seenWhileWaiting = out.str();
+  };
+  Client->GetToStream(Server.Url("/slow"), out);
+  EXPECT_EQ(seenWhileWaiting, ">first");
+  EXPECT_EQ(out.str(), ">first-last");
+}
+
 TEST_F(UHttp, BodyCutShortFailsInsteadOfPassingAsComplete) {
   Server.Answer("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", true);
   Server.Answer("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\na\r\nabc", true);
@@ -295,7 +312,7 @@ TEST_F(UHttp, RefusedConnectionAndUnknownHostFail) {
 }
 
 TEST_F(UHttp, SilentServerKeepsTheWindowPumpedUntilCloseConnectionEndsTheWait) {
-  Server.Enqueue({"", false, true});
+  Server.Enqueue({.Hang = true});
   Pump.OnPump = [&] {
     if (Pump.Calls == 25) Client->CloseConnection();
   };
@@ -307,7 +324,7 @@ TEST_F(UHttp, SilentServerKeepsTheWindowPumpedUntilCloseConnectionEndsTheWait) {
 }
 
 TEST_F(UHttp, ClientDestroyedWhileItsRequestWaitsEndsTheCallCleanly) {
-  Server.Enqueue({"", false, true});
+  Server.Enqueue({.Hang = true});
   Pump.OnPump = [&] {
     if (Pump.Calls == 3) Client.reset();
   };
@@ -318,7 +335,7 @@ TEST_F(UHttp, ClientDestroyedWhileItsRequestWaitsEndsTheCallCleanly) {
 }
 
 TEST_F(UHttp, SecondRequestWhileOneWaitsFailsAtOnceAndLeavesTheFirstAlone) {
-  Server.Enqueue({Ok("first"), false, false, 200});
+  Server.Enqueue({.Bytes = Ok("first"), .DelayMs = 200});
   std::string secondError;
   Pump.OnPump = [&] {
     if (Pump.Calls != 2) return;
