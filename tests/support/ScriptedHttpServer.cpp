@@ -32,6 +32,19 @@ std::string AnswerWithBody(const std::string& statusLine, const std::string& bod
   return statusLine + "\r\n" + extraHeaders + "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
 
+TScriptedAnswer HangingAnswer() {
+  TScriptedAnswer answer;
+  answer.Hang = true;
+  return answer;
+}
+
+TScriptedAnswer DelayedAnswer(const std::string& bytes, int delayMs) {
+  TScriptedAnswer answer;
+  answer.Bytes = bytes;
+  answer.DelayMs = delayMs;
+  return answer;
+}
+
 TScriptedHttpServer::TScriptedHttpServer() {
   FListener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   sockaddr_in address{};
@@ -62,6 +75,13 @@ std::string TScriptedHttpServer::Url(const std::string& target) const {
 void TScriptedHttpServer::Enqueue(TScriptedAnswer answer) {
   std::lock_guard lock(FLock);
   FScript.push_back(std::move(answer));
+}
+
+void TScriptedHttpServer::Answer(const std::string& bytes, bool close) {
+  TScriptedAnswer answer;
+  answer.Bytes = bytes;
+  answer.Close = close;
+  Enqueue(answer);
 }
 
 std::vector<TRecordedRequest> TScriptedHttpServer::Requests() const {

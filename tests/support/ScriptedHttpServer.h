@@ -33,7 +33,7 @@ public:
   [[nodiscard]] std::string Url(const std::string& target) const;
 
   void Enqueue(TScriptedAnswer answer);
-  void Answer(const std::string& bytes, bool close = false) { Enqueue({.Bytes = bytes, .Close = close}); }
+  void Answer(const std::string& bytes, bool close = false);
 
   [[nodiscard]] std::vector<TRecordedRequest> Requests() const;
   [[nodiscard]] int Connections() const;
@@ -53,6 +53,10 @@ private:
   int FConnections = 0;
   std::thread FThread;
 };
+
+// An answer that never comes; one that comes after `delayMs`.
+[[nodiscard]] TScriptedAnswer HangingAnswer();
+[[nodiscard]] TScriptedAnswer DelayedAnswer(const std::string& bytes, int delayMs);
 
 // A complete answer with a Content-Length header; `extraHeaders` lines end in CRLF.
 [[nodiscard]] std::string AnswerWithBody(const std::string& statusLine, const std::string& body,

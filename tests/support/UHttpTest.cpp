@@ -312,7 +312,7 @@ TEST_F(UHttp, RefusedConnectionAndUnknownHostFail) {
 }
 
 TEST_F(UHttp, SilentServerKeepsTheWindowPumpedUntilCloseConnectionEndsTheWait) {
-  Server.Enqueue({.Hang = true});
+  Server.Enqueue(HangingAnswer());
   Pump.OnPump = [&] {
     if (Pump.Calls == 25) Client->CloseConnection();
   };
@@ -324,7 +324,7 @@ TEST_F(UHttp, SilentServerKeepsTheWindowPumpedUntilCloseConnectionEndsTheWait) {
 }
 
 TEST_F(UHttp, ClientDestroyedWhileItsRequestWaitsEndsTheCallCleanly) {
-  Server.Enqueue({.Hang = true});
+  Server.Enqueue(HangingAnswer());
   Pump.OnPump = [&] {
     if (Pump.Calls == 3) Client.reset();
   };
@@ -335,7 +335,7 @@ TEST_F(UHttp, ClientDestroyedWhileItsRequestWaitsEndsTheCallCleanly) {
 }
 
 TEST_F(UHttp, SecondRequestWhileOneWaitsFailsAtOnceAndLeavesTheFirstAlone) {
-  Server.Enqueue({.Bytes = Ok("first"), .DelayMs = 200});
+  Server.Enqueue(DelayedAnswer(Ok("first"), 200));
   std::string secondError;
   Pump.OnPump = [&] {
     if (Pump.Calls != 2) return;
