@@ -8,6 +8,7 @@
 namespace {
 
 constexpr size_t ChunkBufferSize = 256 * 1024;
+constexpr size_t MaxHeaderLines = 1000;  // with the line limit, bounds what a head can hold
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
@@ -30,12 +31,12 @@ void RequireLine(bool complete) {
 
 // The status code is the second space-separated field.
 int ParseStatusCode(const std::string& statusLine) {
-  const size_t first = statusLine.find(' ');
-  if (first != std::string::npos) {
-    const size_t start = statusLine.find_first_not_of(' ', first);
-    const size_t end = start == std::string::npos ? std::string::npos : statusLine.find(' ', start);
-    const std::string_view field = std::string_view(statusLine).substr(start == std::string::npos ? statusLine.size() : start,
-                                                                       end == std::string::npos ? std::string::npos : end - start);
+  std::string_view rest = statusLine;
+  const size_t space = rest.find(' ');
+  if (space != std::string_view::npos) {
+    rest.remove_prefix(space);
+    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+    const std::string_view field = rest.substr(0, rest.find(' '));
     int code = 0;
     const auto [stop, error] = std::from_chars(field.data(), field.data() + field.size(), code);
     if (error == std::errc() && stop == field.data() + field.size() && code >= 100 && code <= 999) return code;
@@ -55,6 +56,7 @@ void ReadHeaders(THttpConnection& connection, TPumpedWaiter& waiter, THttpAnswer
     }
     const size_t colon = line.find(':');
     if (colon == std::string::npos) continue;  // not a header: nothing to keep
+    if (head.Headers.size() >= MaxHeaderLines) throw EHttpError("Too many header lines.");
     head.Headers.emplace_back(std::string(Trim(std::string_view(line).substr(0, colon))),
                               std::string(Trim(std::string_view(line).substr(colon + 1))));
   }
@@ -90,6 +92,7 @@ void ReadChunked(THttpConnection& connection, THttpBodySink& sink, TPumpedWaiter
     if (size == 0) break;
     ReadExactly(connection, size, sink, waiter, limitMs, buffer);
     RequireLine(connection.ReadLine(line, waiter, limitMs));  // the CRLF after the data
+    if (!line.empty()) throw EHttpError("Chunk longer than its size.");
   }
   // Trailer fields up to the empty line, so a kept connection starts at the next answer.
   do {

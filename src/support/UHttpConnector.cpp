@@ -12,6 +12,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <system_error>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -115,7 +116,11 @@ int ConnectPumped(const std::string& host, int port, TPumpedWaiter& waiter) {
   attempt->Port = port;
   if (::pipe2(attempt->Wake, O_CLOEXEC | O_NONBLOCK) != 0)
     throw EHttpError(std::string("Could not start connecting: ") + std::strerror(errno));
-  std::thread(RunAttempt, attempt).detach();
+  try {
+    std::thread(RunAttempt, attempt).detach();
+  } catch (const std::system_error& error) {
+    throw EHttpError(std::string("Could not start connecting: ") + error.what());
+  }
 
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waiter.Timings().ConnectTimeoutMs);
   const auto slice = std::chrono::milliseconds(waiter.Timings().ConnectSliceMs);

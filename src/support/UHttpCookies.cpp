@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 namespace {
 
@@ -94,9 +94,11 @@ void THttpCookieStore::Store(std::string_view host, std::string_view requestPath
     } else if (attribute == "secure") {
       cookie.Secure = true;
     } else if (attribute == "max-age") {
-      const long seconds = std::atol(std::string(value).c_str());
+      long long seconds = 0;
+      const auto [stop, error] = std::from_chars(value.data(), value.data() + value.size(), seconds);
+      if (error != std::errc() || stop != value.data() + value.size()) continue;  // unreadable: ignored
       expired = seconds <= 0;
-      cookie.Expires = expired ? 0 : now + seconds;
+      cookie.Expires = expired ? 0 : now + static_cast<std::time_t>(seconds);
     } else if (attribute == "expires" && cookie.Expires == 0 && !expired) {
       std::time_t when = 0;
       if (ParseHttpDate(value, when)) {

@@ -220,7 +220,8 @@ TEST_F(UHttp, BodyCutShortFailsInsteadOfPassingAsComplete) {
   Server.Answer("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\na\r\nabc", true);
   Server.Answer("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\nabc\r\n0\r\n\r\n", true);
   Server.Answer("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nFFFFFFFFFFFFFFFFFFFF\r\nabc", true);
-  for (int i = 0; i < 4; ++i) EXPECT_THROW(Get(*Client, Server.Url("/cut")), EHttpError) << "answer " << i;
+  Server.Answer("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabcdef\r\n0\r\n\r\n", true);
+  for (int i = 0; i < 5; ++i) EXPECT_THROW(Get(*Client, Server.Url("/cut")), EHttpError) << "answer " << i;
 }
 
 TEST_F(UHttp, PostAnswerOverTheCapFailsWhileDownloadsAreNotCapped) {
