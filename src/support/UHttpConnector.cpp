@@ -48,11 +48,12 @@ int ConnectOne(const addrinfo& address, int wake, std::string& error) {
   int result = ::connect(fd, address.ai_addr, address.ai_addrlen);
   if (result != 0 && errno == EINPROGRESS) {
     pollfd entries[2] = {{fd, POLLOUT, 0}, {wake, POLLIN, 0}};
-    while ((result = ::poll(entries, 2, -1)) < 0 && errno == EINTR) {
+    int ready;
+    while ((ready = ::poll(entries, 2, -1)) < 0 && errno == EINTR) {
     }
-    if (entries[1].revents != 0) {
+    if (ready < 0 || entries[1].revents != 0) {
+      error = ready < 0 ? std::strerror(errno) : "abandoned";
       ::close(fd);
-      error = "abandoned";
       return -1;
     }
     int socketError = 0;

@@ -138,7 +138,6 @@ void THttpSession::Execute(const std::string& address, const TRequest& request, 
       }
       std::string body;
       keep = DiscardBody(head, waiter, FOptions.Timings.ErrorBodyLimitMs, &body) && MayKeepConnection(head, request);
-      if (!keep) CloseNow();
       throw EHttpError(head.StatusCode, head.StatusLine, body);
     } catch (...) {
       if (!keep) CloseNow();
