@@ -215,6 +215,14 @@ TEST_F(UHttp, DownloadReachesTheStreamAsItArrives) {
   EXPECT_EQ(out.str(), ">first-last");
 }
 
+TEST_F(UHttp, NoContentAnswerEndsAtItsHeadOnAConnectionThatStaysOpen) {
+  Server.Answer("HTTP/1.1 204 No Content\r\n\r\n");
+  Server.Answer(Ok("next"));
+  EXPECT_EQ(Get(*Client, Server.Url("/empty")), "");
+  EXPECT_EQ(Get(*Client, Server.Url("/next")), "next");
+  EXPECT_EQ(Server.Connections(), 1);
+}
+
 TEST_F(UHttp, BodyCutShortFailsInsteadOfPassingAsComplete) {
   Server.Answer("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", true);
   Server.Answer("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\na\r\nabc", true);
