@@ -1,0 +1,63 @@
+#pragma once
+// A loopback HTTP server for tests: plays scripted answers in order and records every
+// request byte for byte. One connection at a time, on a thread of its own.
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct TScriptedAnswer {
+  std::string Bytes;   // sent exactly as given
+  bool Close = false;  // close the connection after sending
+  bool Hang = false;   // send nothing and hold the connection until the client leaves
+  int DelayMs = 0;     // wait this long before sending
+  std::string Later;   // sent LaterDelayMs after Bytes
+  int LaterDelayMs = 0;
+};
+
+struct TRecordedRequest {
+  int Connection = 0;  // 1 for the first accepted connection, and so on
+  std::string Bytes;
+};
+
+class TScriptedHttpServer {
+public:
+  TScriptedHttpServer();
+  ~TScriptedHttpServer();
+
+  [[nodiscard]] int Port() const { return FPort; }
+  // "http://127.0.0.1:<port>" followed by `target`.
+  [[nodiscard]] std::string Url(const std::string& target) const;
+
+  void Enqueue(TScriptedAnswer answer);
+  void Answer(const std::string& bytes, bool close = false);
+
+  [[nodiscard]] std::vector<TRecordedRequest> Requests() const;
+  [[nodiscard]] int Connections() const;
+
+private:
+  void Run();
+  void Serve(int client);
+  bool ReadRequest(int client, std::string& pending, std::string& request);
+  bool WaitReadable(int fd);
+
+  int FListener = -1;
+  int FPort = 0;
+  int FStop[2] = {-1, -1};
+  mutable std::mutex FLock;
+  std::deque<TScriptedAnswer> FScript;
+  std::vector<TRecordedRequest> FRequests;
+  int FConnections = 0;
+  std::thread FThread;
+};
+
+// An answer that never comes; one that comes after `delayMs`.
+[[nodiscard]] TScriptedAnswer HangingAnswer();
+[[nodiscard]] TScriptedAnswer DelayedAnswer(const std::string& bytes, int delayMs);
+
+// A complete answer with a Content-Length header; `extraHeaders` lines end in CRLF.
+[[nodiscard]] std::string AnswerWithBody(const std::string& statusLine, const std::string& body,
+                                         const std::string& extraHeaders = "");
