@@ -5,7 +5,10 @@
 #include "model/UHours.h"
 #include "model/UProjects.h"
 #include "model/USaveAll.h"
+#include "support/UHttp.h"
+#include "support/ULocalClock.h"
 #include "ui/TLinkLabel.h"
+#include "ui/TQtMessagePump.h"
 #include "ui/UAnsiText.h"
 #include "ui/UDates.h"
 #include "ui/UErrorHandler.h"
@@ -14,7 +17,6 @@
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -40,6 +42,9 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     : QWidget(parent)
     , Options(std::move(options))
     , Folder(std::make_unique<TProgramFolder>(Options.ProgramFolder))
+    , Pump(std::make_unique<TQtMessagePump>())
+    , Clock(std::make_unique<TSystemLocalClock>())
+    , HttpClient(std::make_unique<THttpClient>(*Pump, *Clock))
 {
     if (Options.Messages == nullptr)
         OwnMessages = std::make_unique<TQtMessageService>(this);
@@ -184,6 +189,8 @@ void TfrmMain::closeEvent(QCloseEvent* event)
 
 void TfrmMain::FormClose()
 {
+    // A request still waiting fails promptly once the events below have run.
+    HttpClient->CloseConnection();
     // Unsaved changes are dropped: only "Save Changes" writes the data files.
     ProcessPendingMessages();
 }
@@ -198,7 +205,7 @@ void TfrmMain::FormDestroy()
 
 void TfrmMain::ProcessPendingMessages()
 {
-    QCoreApplication::processEvents();
+    Pump->Pump();
 }
 
 void TfrmMain::btnSaveClick()

@@ -25,6 +25,9 @@ class QToolButton;
 class QTreeWidget;
 class TLinkLabel;
 class TMessageService;
+class THttpClient;
+class TMessagePump;
+class TSystemLocalClock;
 class TProgramFolder;
 class TProject;
 class TProjects;
@@ -59,6 +62,8 @@ public:
     bool Updating = false;              // keeps the tree and task list change handlers inert
     std::unique_ptr<std::vector<std::string>> NewsList;
     TBrandSettings BrandSettings;
+    // The one HTTP client for the news service and the update directory.
+    THttpClient& IdHTTP1() { return *HttpClient; }
 
 signals:
     // Timer2's one tick after the welcome page is left: the silent news and update check.
@@ -104,6 +109,9 @@ private:
     std::unique_ptr<TProgramFolder> Folder;
     std::unique_ptr<TMessageService> OwnMessages;
     TMessageService* Messages = nullptr;
+    std::unique_ptr<TMessagePump> Pump;
+    std::unique_ptr<TSystemLocalClock> Clock;
+    std::unique_ptr<THttpClient> HttpClient;
     bool Shown = false;     // FormShow has run (Qt shows again after a restore)
     bool ShowDone = false;  // FormShow has finished; Timer2 waits for it
 

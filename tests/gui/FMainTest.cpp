@@ -3,6 +3,8 @@
 #include "TScriptedMessages.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
+#include "support/UHttp.h"
+#include "support/UHttpError.h"
 #include "TTempFolder.h"
 
 #include <QCalendarWidget>
@@ -18,6 +20,39 @@
 #include <QTreeWidget>
 
 #include <filesystem>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// A loopback port that takes connections into its backlog and never answers.
+class TSilentPort {
+public:
+    TSilentPort()
+    {
+        Socket = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(Socket, reinterpret_cast<sockaddr*>(&address), length);
+        ::listen(Socket, 4);
+        ::getsockname(Socket, reinterpret_cast<sockaddr*>(&address), &length);
+        Port = ntohs(address.sin_port);
+    }
+    ~TSilentPort() { ::close(Socket); }
+    TSilentPort(const TSilentPort&) = delete;
+    TSilentPort& operator=(const TSilentPort&) = delete;
+
+    int Port = 0;
+
+private:
+    int Socket = -1;
+};
+
+} // namespace
 
 class FMainTest : public QObject {
     Q_OBJECT
@@ -268,6 +303,17 @@ private slots:
         QVERIFY(!Child<QTimer>(window.get(), "Timer2")->isActive());
         QVERIFY(Messages.Shown.isEmpty());
         QCOMPARE(Temp->Read("categories.dat"), std::string("Work\r\nHome\r\n"));
+    }
+
+    void closingTheWindowEndsAWaitingRequest()
+    {
+        TSilentPort server;
+        auto window = Open();
+        QTimer::singleShot(300, window.get(), [&window] { window->close(); });
+        const std::string address = "http://127.0.0.1:" + std::to_string(server.Port) + "/getlastnews.php";
+        QVERIFY_THROWS_EXCEPTION(EHttpError, static_cast<void>(window->IdHTTP1().PostForm(address, {{"a", "b"}})));
+        QVERIFY(!window->isVisible());
+        QVERIFY(!window->IdHTTP1().Busy());
     }
 
     void toolBarHasItsCaptionsAndToolTips()

@@ -1,0 +1,8 @@
+#include "ui/TQtMessagePump.h"
+
+#include <QCoreApplication>
+
+void TQtMessagePump::Pump()
+{
+    QCoreApplication::processEvents();
+}
