@@ -271,12 +271,16 @@ QWidget* TfrmMain::BuildCalendarTab()
     auto* tab = Named(new QWidget, "stsCalendar");
     calMain = Named(new QCalendarWidget, "calMain");
     calMain->setFixedSize(200, 150);
+    QFont small = calMain->font(); // six weeks and the day names must fit in 200 by 150
+    small.setPixelSize(11);
+    calMain->setFont(small);
     calMain->setFirstDayOfWeek(Qt::Sunday);
     calMain->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calMain->setSelectedDate(QDate(2007, 12, 13)); // the calendar's stored start date, not today
 
     lvwToDo = ReportList("lvwToDo", {QStringLiteral("Hour"), QStringLiteral("Action")});
     lvwToDo->header()->setSectionsClickable(false);
+    lvwToDo->setTextElideMode(Qt::ElideNone); // "10:00 AM" just fits its 60 pixels unelided
     lvwToDo->header()->resizeSection(0, 60);
     lvwToDo->header()->setStretchLastSection(true);
     btnEditHour = TextButton("btnEditHour", QStringLiteral("Edit selected action"), 133, 25);

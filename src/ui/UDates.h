@@ -5,5 +5,5 @@
 
 // The user's short date text of a day, as hour entries are keyed by. A two-digit year in
 // the locale's short format is widened to four digits, so that the text names the day
-// unambiguously (7/5/2008, not 7/5/08).
+// unambiguously (7/5/2008, not 7/5/08). Without a language (the C locale): M/d/yyyy.
 QString ShortDateText(const QDate& date);

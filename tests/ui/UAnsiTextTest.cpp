@@ -1,7 +1,5 @@
 #include "ui/UAnsiText.h"
-#include "ui/UDates.h"
 
-#include <QLocale>
 #include <QTest>
 
 class UAnsiTextTest : public QObject {
@@ -28,15 +26,6 @@ private slots:
     void charactersOutsideTheCodePageBecomeQuestionMarks()
     {
         QVERIFY(QStringToAnsi(QString::fromUtf8("a→b😀c")) == "a?b?c");
-    }
-
-    void shortDateTextWidensATwoDigitYear()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(ShortDateText(QDate(2008, 7, 5)), QStringLiteral("7/5/2008"));
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(ShortDateText(QDate(2008, 7, 5)), QStringLiteral("05.07.2008"));
-        QLocale::setDefault(QLocale::c());
     }
 };
 
