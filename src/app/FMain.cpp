@@ -52,6 +52,7 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     SetErrorMessageService(Messages);
 
     BuildWindow();
+    panBanner->installEventFilter(this);
     ConnectHandlers();
     FormCreate();
 }
@@ -117,6 +118,7 @@ void TfrmMain::showEvent(QShowEvent* event)
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     Guarded([this] { FormShow(); })();
+    ShowDone = true; // also after a failed FormShow, so that Timer2 does not wait for ever
 }
 
 void TfrmMain::FormShow()
@@ -139,9 +141,9 @@ void TfrmMain::FormShow()
         prfWelcome = nullptr;
         btnThanks = nullptr;
     }
-    pgcPrinc->setCurrentIndex(0);
+    // "Thanks" may have been pressed while the pages were being laid out above.
+    pgcPrinc->setCurrentWidget(WelcomeLeft ? stsMain : pgcPrinc->widget(0));
     CentreBanner();
-    ShowDone = true;
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event)
@@ -155,6 +157,14 @@ void TfrmMain::FormResize()
     CentreBanner();
 }
 
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // The banner panel of a hidden page is resized only when the page shows.
+    if (watched == panBanner && event->type() == QEvent::Resize)
+        CentreBanner();
+    return QWidget::eventFilter(watched, event);
+}
+
 void TfrmMain::CentreBanner()
 {
     // Each operand is halved (truncating) before the subtraction.
@@ -164,6 +174,9 @@ void TfrmMain::CentreBanner()
 
 void TfrmMain::btnThanksClick()
 {
+    if (WelcomeLeft) // the welcome page is left once; Timer2 is enabled once
+        return;
+    WelcomeLeft = true;
     pgcPrinc->setCurrentWidget(stsMain);
     if (!BrandSettings.WelcomeText.empty())
         Timer2->start();

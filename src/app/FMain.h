@@ -73,6 +73,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildWindow();
@@ -114,6 +115,7 @@ private:
     std::unique_ptr<THttpClient> HttpClient;
     bool Shown = false;     // FormShow has run (Qt shows again after a restore)
     bool ShowDone = false;  // FormShow has finished; Timer2 waits for it
+    bool WelcomeLeft = false; // "Thanks" was pressed
 
     // Controls, each named as in the window's design.
     QTabWidget* pgcPrinc = nullptr;

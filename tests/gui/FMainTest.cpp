@@ -255,6 +255,32 @@ private slots:
         QVERIFY(!Child<QTimer>(window.get(), "Timer2")->isActive());
     }
 
+    void thanksPressedWhileTheWindowFirstShowsStillLeavesTheWelcomePageOnce()
+    {
+        auto window = Create("<p>hi</p>");
+        QSignalSpy checks(window.get(), &TfrmMain::StartupCheckDue);
+        auto* thanks = Child<QPushButton>(window.get(), "btnThanks");
+        QTimer::singleShot(0, thanks, [thanks] { thanks->click(); }); // runs inside the show steps
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(Child<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
+        QTRY_COMPARE(checks.count(), 1);
+        thanks->click();
+        QTest::qWait(300);
+        QCOMPARE(checks.count(), 1);
+    }
+
+    void bannerStaysCentredWhenTheWindowIsResizedOnTheWelcomePage()
+    {
+        auto window = Open("<p>hi</p>");
+        auto* banner = Child<QLabel>(window.get(), "imgBanner");
+        banner->resize(105, 41);
+        window->resize(window->width() + 200, window->height());
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
+        auto* panel = Child<QWidget>(window.get(), "panBanner");
+        QTRY_COMPARE(banner->x(), panel->width() / 2 - 52);
+    }
+
     void startupCheckRunsOnceAfterTheWindowIsShownWithoutAWelcomePage()
     {
         auto window = Create();
