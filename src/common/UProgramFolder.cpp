@@ -71,11 +71,13 @@ std::filesystem::path TProgramFolder::PathOf(std::string_view name) const
     return Folder / std::filesystem::path(std::string(name));
 }
 
-std::optional<std::string> TProgramFolder::ExistingName(std::string_view name) const
+std::optional<std::string> TProgramFolder::ExistingName(std::string_view name, std::string_view writtenName) const
 {
     std::error_code error;
     if (std::filesystem::exists(PathOf(name), error))
         return std::string(name);
+    if (!writtenName.empty() && std::filesystem::exists(PathOf(writtenName), error))
+        return std::string(writtenName);
     std::optional<std::string> found;
     for (std::filesystem::directory_iterator it(Folder, error), end; !error && it != end; it.increment(error)) {
         std::string candidate = it->path().filename().string();
@@ -85,15 +87,15 @@ std::optional<std::string> TProgramFolder::ExistingName(std::string_view name) c
     return found;
 }
 
-std::string TProgramFolder::NameToWrite(std::string_view name, std::string_view newName) const
+std::string TProgramFolder::NameToWrite(std::string_view name, std::string_view writtenName) const
 {
-    auto existing = ExistingName(name);
-    return existing ? std::move(*existing) : std::string(newName);
+    auto existing = ExistingName(name, writtenName);
+    return existing ? std::move(*existing) : std::string(writtenName);
 }
 
-std::optional<std::string> TProgramFolder::ReadFile(std::string_view name) const
+std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::string_view writtenName) const
 {
-    const auto existing = ExistingName(name);
+    const auto existing = ExistingName(name, writtenName);
     if (!existing)
         return std::nullopt;
     TFileHandle file(::open(PathOf(*existing).c_str(), O_RDONLY | O_CLOEXEC));
@@ -120,33 +122,48 @@ std::optional<std::string> TProgramFolder::ReadFile(std::string_view name) const
 
 void TProgramFolder::WriteFile(std::string_view name, std::string_view bytes)
 {
-    std::string temporary;
+    // A linked data file is replaced where it really lies, next to it.
+    std::error_code error;
+    std::filesystem::path target = PathOf(name);
+    if (std::filesystem::is_symlink(target, error)) {
+        auto real = std::filesystem::weakly_canonical(target, error);
+        if (!error)
+            target = std::move(real);
+    }
+    const std::filesystem::path folder = target.parent_path();
+
+    std::filesystem::path temporary;
     int fd = -1;
     do {
-        temporary = TemporaryNameFor(name);
-        fd = ::open(PathOf(temporary).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporary = folder / TemporaryNameFor(name);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EEXIST);
     if (fd < 0)
         Fail("create", name, errno);
 
     TFileHandle file(fd);
     try {
+        struct stat old {};
+        if (::stat(target.c_str(), &old) == 0) { // keep who may read the old file
+            ::fchmod(file.Get(), old.st_mode & 07777);
+            [[maybe_unused]] const int ignored = ::fchown(file.Get(), old.st_uid, old.st_gid);
+        }
         WriteAll(file.Get(), bytes, name);
         if (::fsync(file.Get()) != 0)
             Fail("write", name, errno);
         if (file.Close() != 0)
             Fail("write", name, errno);
-        if (::rename(PathOf(temporary).c_str(), PathOf(name).c_str()) != 0)
+        if (::rename(temporary.c_str(), target.c_str()) != 0)
             Fail("replace", name, errno);
     } catch (...) {
         file.Close();
-        ::unlink(PathOf(temporary).c_str());
+        ::unlink(temporary.c_str());
         throw;
     }
     // Make the rename itself durable; a failure here no longer endangers the old data.
-    TFileHandle folder(::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.Get() >= 0)
-        ::fsync(folder.Get());
+    TFileHandle directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.Get() >= 0)
+        ::fsync(directory.Get());
 }
 
 ssize_t TProgramFolder::WriteSome(int fd, const char* data, std::size_t size)

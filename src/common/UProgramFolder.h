@@ -18,22 +18,25 @@ public:
     const std::filesystem::path& Path() const { return Folder; }
     std::filesystem::path PathOf(std::string_view name) const;
 
-    // The name under which the file exists: `name` itself, or else the first (by byte order)
-    // entry whose name differs from it only in ASCII letter case, as left by a copy from a
-    // case-insensitive file system. None when neither exists.
-    std::optional<std::string> ExistingName(std::string_view name) const;
+    // The name under which the file exists: `name` itself, else `writtenName` (the name the
+    // program writes it under, when that differs), else the first (by byte order) entry
+    // whose name differs from `name` only in ASCII letter case, as left by a copy from a
+    // case-insensitive file system. None when none exists.
+    [[nodiscard]] std::optional<std::string> ExistingName(std::string_view name,
+                                                          std::string_view writtenName = {}) const;
 
     // The name to write a file under: the name it already exists under (see ExistingName),
-    // so that no stale second copy appears, else `newName`.
-    std::string NameToWrite(std::string_view name, std::string_view newName) const;
+    // so that no stale second copy appears, else `writtenName`.
+    [[nodiscard]] std::string NameToWrite(std::string_view name, std::string_view writtenName) const;
 
     // The whole file found by ExistingName, or none when it does not exist.
     // Throws EFileError when it exists but cannot be read.
-    std::optional<std::string> ReadFile(std::string_view name) const;
+    [[nodiscard]] std::optional<std::string> ReadFile(std::string_view name, std::string_view writtenName = {}) const;
 
-    // Replaces (or creates) the file `name` with `bytes` through a temporary file in the
-    // folder that is flushed to disk and renamed over it, so a failed write leaves the old
-    // file whole. Throws EFileError.
+    // Replaces (or creates) the file `name` with `bytes` through a temporary file that is
+    // flushed to disk and renamed over it, so a failed write leaves the old file whole. The
+    // new file keeps the old one's permissions, and a link is followed to the file it names.
+    // Throws EFileError.
     void WriteFile(std::string_view name, std::string_view bytes);
 
 protected:

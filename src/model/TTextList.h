@@ -17,7 +17,7 @@ public:
     void Assign(std::vector<std::string> items) { Items = std::move(items); }
     void Clear() { Items.clear(); }
     // Position of the first entry equal to `text` with letter case ignored, or NotFound.
-    int IndexOfIgnoringCase(std::string_view text) const;
+    [[nodiscard]] int IndexOfIgnoringCase(std::string_view text) const;
 
     const std::vector<std::string>& All() const { return Items; }
 

@@ -33,7 +33,7 @@ public:
     const std::string& Label(int index) const { return Entries.Label(index); }
 
     // Position of the first entry whose label equals `hourKey` with letter case ignored.
-    int IndexOf(std::string_view hourKey) const;
+    [[nodiscard]] int IndexOf(std::string_view hourKey) const;
     TToDoHour& Append(std::string hourKey, std::unique_ptr<TToDoHour> entry);
     // Removes the entry and destroys it.
     void Delete(int index);
@@ -57,9 +57,9 @@ private:
 
 // The caption of hour row `row` (1 to 24): "1:00 AM" to "11:00 AM", "12:00 M", then
 // "1:00 PM" to "12:00 PM". It is also the hour part of every HourKey.
-std::string HourCaption(int row);
+[[nodiscard]] std::string HourCaption(int row);
 
 // The text of "Hours.dat": Date^Hour^Action^ a line, line breaks escaped.
-std::string FormatHours(const THours& hours);
+[[nodiscard]] std::string FormatHours(const THours& hours);
 // Appends the entries that `text` holds. Any bytes at all are read without failing.
 void ParseHours(std::string_view text, THours& hours);

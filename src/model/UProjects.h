@@ -30,9 +30,9 @@ public:
     void ClearTasks() { Tasks.Clear(); }
     // Replaces the tasks by the eleven tasks of the default to-do list.
     void CreateDefaultTasks();
-    int CountDoneTasks() const;
+    [[nodiscard]] int CountDoneTasks() const;
     // The done share in whole percent, an exact half rounded to even; 0 without tasks.
-    int DonePercent() const;
+    [[nodiscard]] int DonePercent() const;
 };
 
 // The projects, labelled with their names when added or last renamed, and the categories.
@@ -46,7 +46,7 @@ public:
 
     // The first project whose Name equals `name` byte for byte; sets `index` to its
     // position. Returns nullptr and leaves `index` alone when there is none.
-    TProject* FindProjectByName(std::string_view name, int& index);
+    [[nodiscard]] TProject* FindProjectByName(std::string_view name, int& index);
 
     // Replaces Categories by the lines of the categories file, when it exists.
     void LoadCategories(const TProgramFolder& folder);

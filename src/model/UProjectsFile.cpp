@@ -142,7 +142,7 @@ void TProjects::LoadCategories(const TProgramFolder& folder)
 
 void TProjects::LoadProjects(const TProgramFolder& folder)
 {
-    if (const auto text = folder.ReadFile(ProjectsFileName))
+    if (const auto text = folder.ReadFile(ProjectsFileName, NewProjectsFileName))
         ParseProjects(*text, *this);
 }
 

@@ -8,11 +8,11 @@ class TProjects;
 class TTextList;
 
 // One name a line, each line exactly the name.
-std::string FormatCategories(const TTextList& categories);
+[[nodiscard]] std::string FormatCategories(const TTextList& categories);
 // Replaces `categories` by the lines of `text`, blank ones included.
 void ParseCategories(std::string_view text, TTextList& categories);
 
 // For each project a header line, a line per task and "EndProject".
-std::string FormatProjects(const TProjects& projects);
+[[nodiscard]] std::string FormatProjects(const TProjects& projects);
 // Appends the projects that `text` holds. Any bytes at all are read without failing.
 void ParseProjects(std::string_view text, TProjects& projects);

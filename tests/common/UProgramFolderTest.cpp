@@ -1,40 +1,13 @@
 #include "common/UProgramFolder.h"
 
 #include "common/UErrors.h"
-#include "model/UHours.h"
 #include "model/UProjects.h"
-#include "model/USaveAll.h"
+#include "TFillingFolder.h"
 #include "TTempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
-
-namespace {
-
-// A disk that fills up after a number of bytes, counted over all writes.
-class TFillingFolder : public TProgramFolder {
-public:
-    TFillingFolder(const std::filesystem::path& path, std::size_t room) : TProgramFolder(path), Room(room) {}
-
-protected:
-    ssize_t WriteSome(int fd, const char* data, std::size_t size) override
-    {
-        if (Room == 0) {
-            errno = ENOSPC;
-            return -1;
-        }
-        const std::size_t count = std::min(size, Room);
-        Room -= count;
-        return TProgramFolder::WriteSome(fd, data, count);
-    }
-
-private:
-    std::size_t Room;
-};
-
-} // namespace
 
 TEST(TProgramFolder, ExactNameWinsOverOtherLetterCases)
 {
@@ -46,6 +19,16 @@ TEST(TProgramFolder, ExactNameWinsOverOtherLetterCases)
     temp.Write("Hours.dat", "exact");
     EXPECT_EQ(folder.ReadFile("Hours.dat"), "exact");
     EXPECT_EQ(folder.ReadFile("nothing.dat"), std::nullopt);
+}
+
+TEST(TProgramFolder, TheWrittenNameWinsOverOtherLetterCases)
+{
+    TTempFolder temp;
+    temp.Write("PROJECTS.DAT", "stale copy");
+    temp.Write("Projects.dat", "ours");
+    TProgramFolder folder(temp.Path());
+    EXPECT_EQ(folder.ReadFile("projects.dat", "Projects.dat"), "ours");
+    EXPECT_EQ(folder.NameToWrite("projects.dat", "Projects.dat"), "Projects.dat");
 }
 
 TEST(TProgramFolder, FileThatCannotBeReadRaisesAnError)
@@ -72,6 +55,29 @@ TEST(TProgramFolder, WriteReplacesTheWholeFileAndLeavesNoTemporaryFile)
     EXPECT_EQ(temp.EntryCount(), 1u);
 }
 
+TEST(TProgramFolder, WriteKeepsThePermissionsOfTheOldFile)
+{
+    TTempFolder temp;
+    temp.Write("a.dat", "old");
+    std::filesystem::permissions(temp.Path() / "a.dat", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    TProgramFolder folder(temp.Path());
+    folder.WriteFile("a.dat", "new");
+    EXPECT_EQ(std::filesystem::status(temp.Path() / "a.dat").permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+TEST(TProgramFolder, WriteThroughALinkReplacesTheFileItNames)
+{
+    TTempFolder temp;
+    std::filesystem::create_directory(temp.Path() / "real");
+    temp.Write("real/Hours.dat", "old");
+    std::filesystem::create_symlink(temp.Path() / "real" / "Hours.dat", temp.Path() / "Hours.dat");
+    TProgramFolder folder(temp.Path());
+    folder.WriteFile("Hours.dat", "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(temp.Path() / "Hours.dat"));
+    EXPECT_EQ(temp.Read("real/Hours.dat"), "new");
+}
+
 TEST(TProgramFolder, WriteThatFailsMidwayLeavesTheOldFileWhole)
 {
     TTempFolder temp;
@@ -96,41 +102,4 @@ TEST(TProgramFolder, FailedReplaceLeavesWhatWasThere)
     EXPECT_THROW(folder.WriteFile("a.dat", "data"), EFileError);
     EXPECT_EQ(temp.Read("a.dat/inside"), "x");
     EXPECT_EQ(temp.EntryCount(), 1u);
-}
-
-TEST(SaveAll, WritesTheThreeFilesInOrderAndStopsAtTheFirstFailure)
-{
-    TTempFolder temp;
-    TProjects projects;
-    projects.Categories.Append("Work");
-    auto project = std::make_unique<TProject>();
-    project->Name = "P";
-    projects.Append("P", std::move(project));
-    THours hours;
-
-    {
-        TProgramFolder folder(temp.Path());
-        SaveAll(projects, hours, folder);
-    }
-    EXPECT_EQ(temp.Read("categories.dat"), "Work\r\n");
-    EXPECT_EQ(temp.Read("Projects.dat"), "Header^P^^^^\r\nEndProject\r\n");
-    EXPECT_EQ(temp.Read("Hours.dat"), "");
-
-    projects.Categories.Append("Home");
-    projects[0].Name = "Q";
-    auto entry = std::make_unique<TToDoHour>();
-    entry->Date = "d";
-    hours.Append("d-", std::move(entry));
-    TFillingFolder full(temp.Path(), std::string("Work\r\nHome\r\n").size()); // room for the first file only
-    EXPECT_THROW(SaveAll(projects, hours, full), EFileError);
-    EXPECT_EQ(temp.Read("categories.dat"), "Work\r\nHome\r\n");
-    EXPECT_EQ(temp.Read("Projects.dat"), "Header^P^^^^\r\nEndProject\r\n");
-    EXPECT_EQ(temp.Read("Hours.dat"), "");
-}
-
-TEST(EAppError, KeepsTheStackOfWhereItWasRaised)
-{
-    const EFileError error("boom");
-    EXPECT_STREQ(error.what(), "boom");
-    EXPECT_NE(error.StackTrace(), "");
 }
