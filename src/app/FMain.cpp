@@ -18,6 +18,7 @@
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -72,6 +73,7 @@ void TfrmMain::ConnectHandlers()
     auto* thanksShortcut = new QShortcut(QKeySequence(Qt::Key_Return), stsWelcome, nullptr, nullptr,
                                          Qt::WidgetWithChildrenShortcut);
     connect(thanksShortcut, &QShortcut::activated, btnThanks, &QPushButton::click);
+    connect(tvwMain, &QTreeWidget::customContextMenuRequested, this, &TfrmMain::ShowTreeMenu);
     connect(Timer1, &QTimer::timeout, this, Guarded([this] { RefreshDayActions(); }));
     connect(Timer2, &QTimer::timeout, this, Guarded([this] { Timer2Timer(); }));
 }
@@ -264,6 +266,14 @@ void TfrmMain::RebuildTree(const std::string& nameToSelect)
         }
     }
     Updating = false;
+}
+
+void TfrmMain::ShowTreeMenu(const QPoint& position)
+{
+    // A right click selects the node under the pointer before the menu opens.
+    if (QTreeWidgetItem* item = tvwMain->itemAt(position))
+        tvwMain->setCurrentItem(item);
+    mnuTree->popup(tvwMain->viewport()->mapToGlobal(position));
 }
 
 void TfrmMain::ClearProjectPanel()

@@ -14,7 +14,9 @@
 class QCalendarWidget;
 class QFrame;
 class QGroupBox;
+class QAction;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QSplitter;
@@ -105,6 +107,7 @@ private:
     void CentreBanner();
     void ProcessPendingMessages();
     void RunStartupStep(const std::function<void()>& step);
+    void ShowTreeMenu(const QPoint& position);
 
     TMainWindowOptions Options;
     std::unique_ptr<TProgramFolder> Folder;
@@ -139,6 +142,11 @@ private:
     QProgressBar* MainGauge = nullptr;
     QGroupBox* grpProjects = nullptr;
     QTreeWidget* tvwMain = nullptr;
+    QMenu* mnuTree = nullptr;
+    QAction* NewCategory1 = nullptr;
+    QAction* AddProject1 = nullptr;
+    QAction* Rename1 = nullptr;
+    QAction* Delete1 = nullptr;
     QSplitter* splMain = nullptr;
     QTabWidget* pgcMain = nullptr;
     QWidget* stsTasks = nullptr;

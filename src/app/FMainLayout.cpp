@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -211,6 +212,16 @@ QWidget* TfrmMain::BuildWorkArea()
     tvwMain->setHeaderHidden(true);
     tvwMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvwMain->setIconSize(QSize(16, 16));
+    tvwMain->setContextMenuPolicy(Qt::CustomContextMenu);
+    mnuTree = Named(new QMenu(tvwMain), "mnuTree");
+    NewCategory1 = Named(mnuTree->addAction(QStringLiteral("New Category")), "NewCategory1");
+    mnuTree->addSeparator();
+    AddProject1 = Named(mnuTree->addAction(QStringLiteral("New Project")), "AddProject1");
+    Rename1 = Named(mnuTree->addAction(QStringLiteral("Edit")), "Rename1");
+    Delete1 = Named(mnuTree->addAction(QStringLiteral("Delete")), "Delete1");
+    // The tree's editing operations enable these when they are connected.
+    for (QAction* item : {NewCategory1, AddProject1, Rename1, Delete1})
+        item->setEnabled(false);
     auto* groupLayout = new QVBoxLayout(grpProjects);
     groupLayout->setContentsMargins(4, 4, 4, 4);
     groupLayout->addWidget(tvwMain);

@@ -1,6 +1,7 @@
 #include "app/FMain.h"
 #include "ui/UErrorHandler.h"
 
+#include <QFile>
 #include <QFont>
 
 int main(int argc, char** argv)
@@ -10,7 +11,8 @@ int main(int argc, char** argv)
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 
     TMainWindowOptions options;
-    options.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    // The file system's own encoding of the folder, whatever bytes its name holds.
+    options.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     TfrmMain window(std::move(options));
     window.show();
     return TApplication::exec();

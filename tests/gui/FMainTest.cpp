@@ -9,6 +9,7 @@
 
 #include <QCalendarWidget>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -178,6 +179,24 @@ private slots:
         QCOMPARE(hours->topLevelItem(8)->text(1), QStringLiteral("Call the bank  soon"));
         QCOMPARE(hours->topLevelItem(9)->text(1), QString());
         QVERIFY(Messages.Shown.isEmpty());
+    }
+
+    void rightClickSelectsTheNodeAndOpensTheTreeMenu()
+    {
+        WriteSampleData();
+        auto window = Open();
+        auto* tree = Child<QTreeWidget>(window.get(), "tvwMain");
+        QTreeWidgetItem* garden = tree->topLevelItem(1)->child(0);
+        const QPoint where = tree->visualItemRect(garden).center();
+        emit tree->customContextMenuRequested(where);
+        QCOMPARE(tree->currentItem(), garden);
+        auto* menu = Child<QMenu>(window.get(), "mnuTree");
+        QTRY_VERIFY(menu->isVisible());
+        QStringList items;
+        for (QAction* action : menu->actions())
+            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(items, (QStringList{"New Category", "-", "New Project", "Edit", "Delete"}));
+        menu->hide();
     }
 
     void ctrlSWritesTheThreeFiles()
