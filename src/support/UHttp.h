@@ -3,7 +3,8 @@
 // synchronous on the window thread, pumping window messages while it waits.
 
 #include "support/UHttpRequest.h"
-#include "support/UHttpWait.h"
+#include "support/UHttpAborted.h"
+#include "support/UHttpTimings.h"
 
 #include <cstddef>
 #include <iosfwd>

@@ -8,7 +8,10 @@
 namespace {
 
 constexpr size_t ChunkBufferSize = 256 * 1024;
-constexpr size_t MaxHeaderLines = 1000;  // with the line limit, bounds what a head can hold
+// Every line of a head counts, folded continuations and colonless lines too, and so does
+// every byte, so that no server can feed the head without end.
+constexpr size_t MaxHeadLines = 1000;
+constexpr size_t MaxHeadBytes = 1024 * 1024;
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
@@ -44,19 +47,31 @@ int ParseStatusCode(const std::string& statusLine) {
   throw EHttpError("Invalid status line: " + statusLine.substr(0, 200));
 }
 
-void ReadHeaders(THttpConnection& connection, TPumpedWaiter& waiter, THttpAnswerHead& head) {
+// The counts run on over interim 100 heads, which share the same limits.
+void CountHeadLine(const std::string& line, size_t& lines, size_t& bytes) {
+  if (++lines > MaxHeadLines) throw EHttpError("Too many header lines.");
+  bytes += line.size() + 2;
+  if (bytes > MaxHeadBytes) throw EHttpError("Answer head too large.");
+}
+
+void ReadHeaders(THttpConnection& connection, TPumpedWaiter& waiter, THttpAnswerHead& head, size_t& lines,
+                 size_t& bytes) {
   std::string line;
   for (;;) {
     RequireLine(connection.ReadLine(line, waiter, 0));
     if (line.empty()) return;
+    CountHeadLine(line, lines, bytes);
     if ((line.front() == ' ' || line.front() == '\t') && !head.Headers.empty()) {
       std::string& value = head.Headers.back().second;  // an obsolete folded continuation
-      value = std::string(Trim(value + " " + std::string(Trim(line))));
+      const std::string_view more = Trim(line);
+      if (!more.empty()) {
+        if (!value.empty()) value += ' ';
+        value.append(more);
+      }
       continue;
     }
     const size_t colon = line.find(':');
     if (colon == std::string::npos) continue;  // not a header: nothing to keep
-    if (head.Headers.size() >= MaxHeaderLines) throw EHttpError("Too many header lines.");
     head.Headers.emplace_back(std::string(Trim(std::string_view(line).substr(0, colon))),
                               std::string(Trim(std::string_view(line).substr(colon + 1))));
   }
@@ -121,11 +136,14 @@ bool HeaderValueIs(const std::string* value, std::string_view token) {
 
 THttpAnswerHead ReadAnswerHead(THttpConnection& connection, TPumpedWaiter& waiter) {
   THttpAnswerHead head;
+  size_t lines = 0;
+  size_t bytes = 0;
   do {
     head = THttpAnswerHead();
     RequireLine(connection.ReadLine(head.StatusLine, waiter, 0));
+    CountHeadLine(head.StatusLine, lines, bytes);
     head.StatusCode = ParseStatusCode(head.StatusLine);
-    ReadHeaders(connection, waiter, head);
+    ReadHeaders(connection, waiter, head, lines, bytes);
   } while (head.StatusCode == 100);
   return head;
 }

@@ -1,8 +1,8 @@
 #include "support/UHttpCookies.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <charconv>
+#include <limits>
 
 namespace {
 
@@ -35,6 +35,26 @@ std::string DefaultPath(std::string_view requestPath) {
   return std::string(requestPath.substr(0, slash));
 }
 
+std::string_view SkipSpaces(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  return text;
+}
+
+// Takes a decimal number in [low, high] from the front of `text`, after any spaces.
+bool TakeNumber(std::string_view& text, int low, int high, int& value) {
+  text = SkipSpaces(text);
+  const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || value < low || value > high) return false;
+  text.remove_prefix(static_cast<size_t>(stop - text.data()));
+  return true;
+}
+
+bool TakeColon(std::string_view& text) {
+  if (text.empty() || text.front() != ':') return false;
+  text.remove_prefix(1);
+  return true;
+}
+
 }  // namespace
 
 bool ParseHttpDate(std::string_view text, std::time_t& result) {
@@ -43,14 +63,20 @@ bool ParseHttpDate(std::string_view text, std::time_t& result) {
   std::string s(text);
   std::replace(s.begin(), s.end(), '-', ' ');
   const size_t comma = s.find(',');
-  const char* start = s.c_str() + (comma == std::string::npos ? 0 : comma + 1);
+  std::string_view rest(s);
+  if (comma != std::string::npos) rest.remove_prefix(comma + 1);
+  // "day month year hh:mm:ss"; only three letters of the month are read.
   int day = 0, year = 0, hour = 0, minute = 0, second = 0;
-  char month[4] = {};
-  if (std::sscanf(start, "%d %3s %d %d:%d:%d", &day, month, &year, &hour, &minute, &second) != 6) return false;
-  const std::string monthName = Lower(month);
+  if (!TakeNumber(rest, 1, 31, day)) return false;
+  rest = SkipSpaces(rest);
+  const std::string monthName = Lower(rest.substr(0, std::min(rest.find_first_of(" \t"), size_t{3})));
+  rest.remove_prefix(monthName.size());
   const auto found = std::find_if(std::begin(Months), std::end(Months),
                                   [&](const char* m) { return monthName == m; });
   if (found == std::end(Months)) return false;
+  if (!TakeNumber(rest, 0, 9999, year) || !TakeNumber(rest, 0, 23, hour) || !TakeColon(rest) ||
+      !TakeNumber(rest, 0, 59, minute) || !TakeColon(rest) || !TakeNumber(rest, 0, 60, second))
+    return false;
   if (year < 100) year += year >= 70 ? 1900 : 2000;
   std::tm tm{};
   tm.tm_year = year - 1900;
@@ -98,7 +124,10 @@ void THttpCookieStore::Store(std::string_view host, std::string_view requestPath
       const auto [stop, error] = std::from_chars(value.data(), value.data() + value.size(), seconds);
       if (error != std::errc() || stop != value.data() + value.size()) continue;  // unreadable: ignored
       expired = seconds <= 0;
-      cookie.Expires = expired ? 0 : now + static_cast<std::time_t>(seconds);
+      // A lifetime past the end of time_t lasts as long as time_t can say.
+      constexpr std::time_t Latest = std::numeric_limits<std::time_t>::max();
+      const bool endless = now >= 0 && seconds > Latest - now;
+      cookie.Expires = expired ? 0 : endless ? Latest : now + static_cast<std::time_t>(seconds);
     } else if (attribute == "expires" && cookie.Expires == 0 && !expired) {
       std::time_t when = 0;
       if (ParseHttpDate(value, when)) {

@@ -3,10 +3,12 @@
 #include "support/UHttpAnswer.h"
 #include "support/UHttpConnection.h"
 #include "support/UHttpConnector.h"
+#include "support/UHttpWait.h"
 #include "support/ULocalClock.h"
 
 #include <ctime>
 #include <ostream>
+#include <unistd.h>
 
 namespace {
 
@@ -170,7 +172,12 @@ THttpAnswerHead THttpSession::Exchange(const THttpUrl& url, const TRequest& requ
 
 void THttpSession::Connect(const THttpUrl& url, TPumpedWaiter& waiter) {
   const int socket = ConnectPumped(url.Host, url.Port, waiter);
-  FConnection = std::make_unique<THttpConnection>(socket, url.Host, url.Port);
+  try {
+    FConnection = std::make_unique<THttpConnection>(socket, url.Host, url.Port);
+  } catch (...) {
+    ::close(socket);  // a connection that failed to build never owned it
+    throw;
+  }
 }
 
 void THttpSession::Send(const THttpUrl& url, const TRequest& request) {

@@ -11,6 +11,7 @@
 class THttpConnection;
 struct THttpAnswerHead;
 class THttpBodySink;
+class TPumpedWaiter;
 
 class THttpSession {
 public:

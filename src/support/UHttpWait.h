@@ -1,24 +1,10 @@
 #pragma once
 // How a request waits on the window thread: in slices, pumping messages between them.
 
-#include "support/UHttpError.h"
+#include "support/UHttpAborted.h"
+#include "support/UHttpTimings.h"
 
 class TMessagePump;
-
-struct THttpTimings {
-  int ConnectTimeoutMs = 120000;   // "Connect timed out." after this
-  int ConnectSliceMs = 125;        // sleep between pumps while connecting
-  int IdleSliceMs = 250;           // wait for data between pumps while reading
-  int RedirectBodyLimitMs = 4000;  // a redirect's own body is given this long per wait
-  int ErrorBodyLimitMs = 2000;     // the body of an error answer likewise
-};
-
-// Thrown when the request was called off from inside a pump (CloseConnection, or the
-// client destroyed). Never retried.
-class EHttpAborted : public EHttpError {
-public:
-  EHttpAborted() : EHttpError("The request was cancelled: the connection was closed.") {}
-};
 
 class TPumpedWaiter {
 public:

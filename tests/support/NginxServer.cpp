@@ -89,28 +89,47 @@ TNginxServer::TNginxServer() {
   FFolder = pattern;
   FRoot = FFolder + "/www";
   std::filesystem::create_directories(FRoot);
-  FPort = FreePort();
+  // The free port may be taken by someone else before nginx binds it: then try another.
+  for (int attempt = 1;; ++attempt) {
+    FPort = FreePort();
+    const std::string log = Start(nginx);
+    if (log.empty()) return;
+    if (attempt == 5 || log.find("Address already in use") == std::string::npos) {
+      std::filesystem::remove_all(FFolder);
+      throw std::runtime_error("nginx did not start: " + log);
+    }
+  }
+}
+
+std::string TNginxServer::Start(const std::string& nginx) {
   const std::string confPath = FFolder + "/nginx.conf";
   std::ofstream(confPath) << Configuration(FFolder, FRoot, FPort);
+  std::filesystem::remove(FFolder + "/error.log");
 
   FPid = ::fork();
   if (FPid == 0) {
     ::execl(nginx.c_str(), nginx.c_str(), "-p", FFolder.c_str(), "-c", confPath.c_str(), static_cast<char*>(nullptr));
     ::_exit(127);
   }
+  // nginx writes its pid file once it holds the port; a bare connection could reach a stranger.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!Accepts(FPort)) {
+  while (!std::filesystem::exists(FFolder + "/nginx.pid") || !Accepts(FPort)) {
     int status = 0;
-    if (::waitpid(FPid, &status, WNOHANG) == FPid || std::chrono::steady_clock::now() > deadline) {
+    const bool exited = ::waitpid(FPid, &status, WNOHANG) == FPid;
+    if (exited || std::chrono::steady_clock::now() > deadline) {
+      if (!exited) {
+        ::kill(FPid, SIGKILL);
+        ::waitpid(FPid, &status, 0);
+      }
+      FPid = -1;
       std::ifstream log(FFolder + "/error.log");
       std::stringstream text;
       text << log.rdbuf();
-      FPid = -1;
-      std::filesystem::remove_all(FFolder);
-      throw std::runtime_error("nginx did not start: " + text.str());
+      return text.str().empty() ? "no log" : text.str();
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
+  return "";
 }
 
 TNginxServer::~TNginxServer() {

@@ -23,6 +23,9 @@ public:
   [[nodiscard]] std::string AccessLog() const;
 
 private:
+  // Runs nginx on FPort; "" once it serves, else what its error log says.
+  std::string Start(const std::string& nginx);
+
   std::string FFolder;
   std::string FRoot;
   int FPort = 0;

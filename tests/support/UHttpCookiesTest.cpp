@@ -72,6 +72,18 @@ TEST(UHttpCookies, HttpDatesReadInBothForms) {
   ASSERT_TRUE(ParseHttpDate("Sunday, 06-Nov-94 08:49:37 GMT", when));
   EXPECT_EQ(when, 784111777);
   EXPECT_FALSE(ParseHttpDate("tomorrow", when));
+  EXPECT_FALSE(ParseHttpDate("Thu, 99999999999 Jan 1970 00:00:00 GMT", when));
+  EXPECT_FALSE(ParseHttpDate("Thu, 01 Jan 99999999999 00:00:00 GMT", when));
+  EXPECT_FALSE(ParseHttpDate("Thu, 01 Jan 1970 24:00:00 GMT", when));
+  EXPECT_FALSE(ParseHttpDate("Thu, 01 Jan 1970 00:60:00 GMT", when));
+}
+
+TEST(UHttpCookies, OutlandishLifetimesNeitherOverflowNorExpireTheCookie) {
+  THttpCookieStore store;
+  store.Store("h", "/", "endless=1; Max-Age=9223372036854775807", Now);
+  store.Store("h", "/", "huge=2; Expires=Thu, 01 Jan 99999999999 00:00:00 GMT", Now);  // unreadable: a session cookie
+  store.Store("h", "/", "beyond=3; Max-Age=99999999999999999999", Now);                 // unreadable: ignored
+  EXPECT_EQ(store.HeaderFor("h", "/", Now + 1000000000), "endless=1; huge=2; beyond=3");
 }
 
 }  // namespace

@@ -206,12 +206,12 @@ TEST_F(UHttp, DownloadReachesTheStreamAsItArrives) {
   Server.Enqueue(answer);
   std::ostringstream out;
   out << ">";
-  std::string seenWhileWaiting;
+  bool firstPartSeenWhileWaiting = false;  // early pumps may come before any of the body
   Pump.OnPump = [&] {
-    if (seenWhileWaiting.empty()) seenWhileWaiting = out.str();
+    if (out.str() == ">first") firstPartSeenWhileWaiting = true;
   };
   Client->GetToStream(Server.Url("/slow"), out);
-  EXPECT_EQ(seenWhileWaiting, ">first");
+  EXPECT_TRUE(firstPartSeenWhileWaiting);
   EXPECT_EQ(out.str(), ">first-last");
 }
 
@@ -296,6 +296,27 @@ TEST_F(UHttp, HeaderLineOverTheLimitFailsAndOneAtTheLimitPasses) {
   } catch (const EHttpError& error) {
     EXPECT_STREQ(error.what(), "Max line length exceeded.");
   }
+}
+
+TEST_F(UHttp, HeadFoldedOverEndlessContinuationsOrTooManyBytesFails) {
+  std::string folded = "X-Fold: start\r\n";
+  for (int i = 0; i < 1200; ++i) folded += " more\r\n";
+  Server.Answer(Ok("folded", folded), true);
+  std::string wide;
+  for (int i = 0; i < 80; ++i) wide += "X-Wide" + std::to_string(i) + ": " + std::string(16000, 'w') + "\r\n";
+  Server.Answer(Ok("wide", wide), true);
+  Server.Answer(Ok("short", "X-Fold: a\r\n\t b \r\n c\r\n"));
+  const auto failure = [&](const std::string& target) {
+    try {
+      Get(*Client, Server.Url(target));
+    } catch (const EHttpError& error) {
+      return std::string(error.what());
+    }
+    return std::string("no exception");
+  };
+  EXPECT_EQ(failure("/folded"), "Too many header lines.");
+  EXPECT_EQ(failure("/wide"), "Answer head too large.");
+  EXPECT_EQ(Get(*Client, Server.Url("/short")), "short");  // a few folded lines are still fine
 }
 
 TEST_F(UHttp, NonHttpAddressesFailWithoutConnecting) {
@@ -383,31 +404,73 @@ TEST_F(UHttp, PeerClosingDuringTheUploadFailsTheCallWithoutKillingTheProcess) {
   ::close(listener);
 }
 
-TEST_F(UHttp, ConnectionThatIsNeverAcceptedTimesOutWhilePumping) {
-  // A listener with a full accept queue leaves further connection attempts pending.
-  const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  ASSERT_EQ(::listen(listener, 0), 0);
-  ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
-  std::vector<int> fillers;
-  for (int i = 0; i < 3; ++i) {
-    const int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-    (void)::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    fillers.push_back(filler);
+// A listener with a full accept queue leaves further connection attempts pending.
+class TUnacceptingListener {
+public:
+  TUnacceptingListener() {
+    FListener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    EXPECT_EQ(::bind(FListener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(::listen(FListener, 0), 0);
+    ::getsockname(FListener, reinterpret_cast<sockaddr*>(&address), &length);
+    FPort = ntohs(address.sin_port);
+    for (int i = 0; i < 3; ++i) {
+      const int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+      (void)::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+      FFillers.push_back(filler);
+    }
   }
+  ~TUnacceptingListener() {
+    for (int fd : FFillers) ::close(fd);
+    ::close(FListener);
+  }
+  TUnacceptingListener(const TUnacceptingListener&) = delete;
+  TUnacceptingListener& operator=(const TUnacceptingListener&) = delete;
+
+  [[nodiscard]] std::string Url() const { return "http://127.0.0.1:" + std::to_string(FPort) + "/"; }
+
+private:
+  int FListener = -1;
+  int FPort = 0;
+  std::vector<int> FFillers;
+};
+
+std::string FailureOf(const std::function<void()>& call) {
   try {
-    Get(*Client, "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/");
-    ADD_FAILURE() << "no exception";
+    call();
   } catch (const EHttpError& error) {
-    EXPECT_STREQ(error.what(), "Connect timed out.");
+    return error.what();
   }
+  return "no exception";
+}
+
+TEST_F(UHttp, ConnectionThatIsNeverAcceptedTimesOutWhilePumping) {
+  const TUnacceptingListener listener;
+  EXPECT_EQ(FailureOf([&] { Get(*Client, listener.Url()); }), "Connect timed out.");
   EXPECT_GE(Pump.Calls, 20);
-  for (int fd : fillers) ::close(fd);
-  ::close(listener);
+}
+
+TEST_F(UHttp, CloseConnectionWhileConnectingEndsTheCallAtOnce) {
+  const TUnacceptingListener listener;
+  Pump.OnPump = [&] {
+    if (Pump.Calls == 5) Client->CloseConnection();
+  };
+  EXPECT_EQ(FailureOf([&] { Get(*Client, listener.Url()); }), EHttpAborted().what());
+  EXPECT_EQ(Pump.Calls, 5);
+  EXPECT_FALSE(Client->Busy());
+}
+
+TEST_F(UHttp, ClientDestroyedWhileConnectingEndsTheCallAtOnce) {
+  const TUnacceptingListener listener;
+  Pump.OnPump = [&] {
+    if (Pump.Calls == 5) Client.reset();
+  };
+  THttpClient* client = Client.get();
+  EXPECT_EQ(FailureOf([&] { Get(*client, listener.Url()); }), EHttpAborted().what());
+  EXPECT_EQ(Pump.Calls, 5);
 }
 
 }  // namespace
