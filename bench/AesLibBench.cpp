@@ -1,5 +1,6 @@
 // Our AES, SHA-1, PBKDF2 and settings round trip beside OpenSSL's, in one binary.
-// Run with OPENSSL_ia32cap=":~0x20000000" so that OpenSSL's SHA-1 does without the SHA extensions.
+// OpenSSL's SHA-1 runs without the SHA extensions (OPENSSL_ia32cap=":~0x20000000"), as ours
+// does; main sets that itself when it is not set, so the comparison is always like for like.
 #include "common/UUtils.h"
 #include "support/AesLib.h"
 
@@ -8,9 +9,13 @@
 #include <openssl/evp.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <vector>
+
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -134,16 +139,21 @@ void DeriveKey34OpenSsl(benchmark::State& state)
 
 void SettingsRoundTrip4KiBOwn(benchmark::State& state)
 {
-    const auto folder = std::filesystem::temp_directory_path();
-    const std::string plain = (folder / "taskwren-bench.sim").string();
-    const std::string container = (folder / "taskwren-bench.dat").string();
+    // A fresh folder of our own, so no other run's or user's files are touched.
+    std::string pattern = (std::filesystem::temp_directory_path() / "taskwren-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        state.SkipWithError("mkdtemp failed");
+        return;
+    }
+    const std::filesystem::path folder = pattern;
+    const std::string plain = (folder / "settings.sim").string();
+    const std::string container = (folder / "settings.dat").string();
     std::ofstream(plain, std::ios::binary) << std::string(4096, 'x');
     for (auto _ : state) {
         if (!EncryptFile(plain, container) || !DecryptFile(container, plain))
             state.SkipWithError("round trip failed");
     }
-    std::filesystem::remove(plain);
-    std::filesystem::remove(container);
+    std::filesystem::remove_all(folder);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 4096);
 }
 
@@ -159,4 +169,19 @@ BENCHMARK(DeriveKey34Own)->Name("DeriveKey34/own");
 BENCHMARK(DeriveKey34OpenSsl)->Name("DeriveKey34/openssl");
 BENCHMARK(SettingsRoundTrip4KiBOwn)->Name("SettingsRoundTrip4KiB/own");
 
-BENCHMARK_MAIN();
+// libcrypto reads OPENSSL_ia32cap once, when it is loaded, before main runs; so when the
+// variable is missing we set it and start this program again in place.
+int main(int argc, char** argv)
+{
+    if (std::getenv("OPENSSL_ia32cap") == nullptr) {
+        setenv("OPENSSL_ia32cap", ":~0x20000000", 1);
+        execv("/proc/self/exe", argv);
+        std::fprintf(stderr, "AesLibBench: cannot restart with OPENSSL_ia32cap set; OpenSSL may use SHA-NI\n");
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

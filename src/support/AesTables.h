@@ -27,18 +27,21 @@ constexpr std::uint8_t Mul(std::uint8_t a, std::uint8_t b)
 }
 
 // FIPS-197 5.1.1: inverse in GF(2^8) (0 maps to 0), then the affine transformation.
+// The inverses come from log/antilog tables to the generator 03, so building the box
+// takes a few thousand steps rather than a search per byte (compilers cap constexpr work).
 constexpr std::array<std::uint8_t, 256> MakeSBox()
 {
+    std::array<std::uint8_t, 256> antilog{};
+    std::array<std::uint8_t, 256> log{};
+    std::uint8_t power = 1;
+    for (unsigned i = 0; i < 255; ++i) {
+        antilog[i] = power;
+        log[power] = static_cast<std::uint8_t>(i);
+        power = Mul(power, 3);
+    }
     std::array<std::uint8_t, 256> box{};
     for (unsigned x = 0; x < 256; ++x) {
-        std::uint8_t inverse = 0;
-        for (unsigned y = 1; y < 256 && x != 0; ++y) {
-            if (Mul(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y)) == 1) {
-                inverse = static_cast<std::uint8_t>(y);
-                break;
-            }
-        }
-        unsigned s = inverse;
+        const unsigned s = x == 0 ? 0 : antilog[(255 - log[x]) % 255];
         unsigned result = 0x63;
         for (unsigned shift = 0; shift < 5; ++shift)
             result ^= ((s << shift) | (s >> (8 - shift))) & 0xFF;

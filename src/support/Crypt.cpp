@@ -48,8 +48,7 @@ TCrypt::~TCrypt() = default;
 
 bool TCrypt::InitCipher(const std::uint8_t* salt, std::uint8_t* verifier)
 {
-    if (Passphrase.size() > FileCipherMaxPassphrase)
-        return false;
+    // FileCipherInit refuses a passphrase over 128 bytes; its code alone decides.
     return FileCipherInit(KeyMode, reinterpret_cast<const std::uint8_t*>(Passphrase.data()),
                           static_cast<std::uint32_t>(Passphrase.size()), salt, verifier, CipherContext) == 0;
 }

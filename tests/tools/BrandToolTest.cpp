@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <sys/wait.h>
 
 namespace {
@@ -10,15 +12,23 @@ namespace {
 class BrandTool : public testing::Test {
 protected:
     // Runs the tool with `arguments` (already quoted for the shell); returns its exit status.
-    int Run(const std::string& arguments)
+    // `prefix` runs in the same shell first (e.g. to set a resource limit).
+    int Run(const std::string& arguments, const std::string& prefix = "")
     {
-        const std::string command = "'" TASKWREN_BRAND "' " + arguments + " >'" + Folder.File("stdout") + "' 2>'" +
+        const std::string command = prefix + "'" TASKWREN_BRAND "' " + arguments + " >'" + Folder.File("stdout") + "' 2>'" +
                                     Folder.File("stderr") + "'";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     std::string Quoted(const std::string& name) { return "'" + Folder.File(name) + "'"; }
     std::string Err() { return ReadWhole(Folder.File("stderr")); }
+    std::set<std::string> Names()
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(Folder.Path()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
     std::string Out() { return ReadWhole(Folder.File("stdout")); }
 
     TTempFolder Folder;
@@ -58,8 +68,35 @@ TEST_F(BrandTool, WrongPassphraseOrDamagedFileExitsOneAndWritesNothing)
     damaged[15] ^= 0x04;
     WriteWhole(Folder.File("c.dat"), damaged);
     EXPECT_EQ(Run("decrypt " + Quoted("c.dat") + " " + Quoted("out.txt")), 1);
+    EXPECT_EQ(Names(), (std::set<std::string>{"c.dat", "plain.txt", "stderr", "stdout"}));
+}
+
+TEST_F(BrandTool, AUserFileNamedLikeATemporaryIsLeftAlone)
+{
+    WriteWhole(Folder.File("plain.txt"), Text);
+    WriteWhole(Folder.File("c.dat.partial"), "mine");
+    WriteWhole(Folder.File("out.txt.partial"), "mine too");
+    ASSERT_EQ(Run("encrypt " + Quoted("plain.txt") + " " + Quoted("c.dat")), 0) << Err();
+    ASSERT_EQ(Run("decrypt " + Quoted("c.dat") + " " + Quoted("out.txt")), 0) << Err();
+    EXPECT_EQ(ReadWhole(Folder.File("out.txt")), Text);
+    WriteWhole(Folder.File("bad.dat"), std::string(40, 'x'));
+    EXPECT_EQ(Run("decrypt " + Quoted("bad.dat") + " " + Quoted("out.txt")), 1);
+    EXPECT_EQ(ReadWhole(Folder.File("c.dat.partial")), "mine");
+    EXPECT_EQ(ReadWhole(Folder.File("out.txt.partial")), "mine too");
+    EXPECT_EQ(Names().size(), 8u) << "no temporary left behind";
+}
+
+TEST_F(BrandTool, FailedWriteDuringDecryptIsAFileErrorNotABadContainer)
+{
+    // Larger than the tool's buffer, so the failure shows while the stream is still written.
+    std::string large(300000, 'q');
+    WriteWhole(Folder.File("plain.txt"), large);
+    ASSERT_EQ(Run("encrypt " + Quoted("plain.txt") + " " + Quoted("c.dat")), 0) << Err();
+    // A file-size limit of one 512-byte block with SIGXFSZ ignored: writes past it fail with EFBIG.
+    EXPECT_EQ(Run("decrypt " + Quoted("c.dat") + " " + Quoted("out.txt"), "trap '' XFSZ; ulimit -f 1; "), 2);
+    EXPECT_NE(Err().find("cannot write"), std::string::npos) << Err();
+    EXPECT_EQ(Err().find("damaged"), std::string::npos) << Err();
     EXPECT_FALSE(std::filesystem::exists(Folder.File("out.txt")));
-    EXPECT_FALSE(std::filesystem::exists(Folder.File("out.txt.partial")));
 }
 
 TEST_F(BrandTool, FailedDecryptKeepsAnExistingPlainFile)

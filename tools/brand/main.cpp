@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr const char* SettingsPassphrase = "ruzaravore";
@@ -48,13 +52,22 @@ int UsageError(const std::string& message)
     return ExitUsage;
 }
 
-// The output goes to a temporary file beside the target and replaces it only on success,
-// so a failed run leaves no partial or unauthenticated file behind.
+// The output goes to a new temporary file beside the target and replaces it only on success,
+// so a failed run leaves no partial or unauthenticated file behind. mkstemp picks a name no
+// other file has, so no file of the user's is overwritten or removed on the way.
+// Returns an empty path when the file cannot be made.
 std::filesystem::path TemporaryBeside(const std::string& target)
 {
-    std::filesystem::path path(target);
-    path += ".partial";
-    return path;
+    std::string name = target + ".XXXXXX";
+    const int descriptor = mkstemp(name.data());
+    if (descriptor == -1)
+        return {};
+    // mkstemp makes the file 0600; give the result the mode a plain new file would have.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(descriptor, 0666 & ~mask);
+    close(descriptor);
+    return name;
 }
 
 int Run(const std::string& command, const std::string& passphrase, const std::string& from, const std::string& to)
@@ -65,9 +78,14 @@ int Run(const std::string& command, const std::string& passphrase, const std::st
     if (!source.is_open())
         return Fail(ExitUsage, "cannot open \"" + from + "\"");
     const std::filesystem::path partial = TemporaryBeside(to);
+    if (partial.empty())
+        return Fail(ExitUsage, "cannot create a file beside \"" + to + "\"");
     std::ofstream destination(partial, std::ios::binary | std::ios::trunc);
-    if (!destination.is_open())
+    if (!destination.is_open()) {
+        std::error_code ignored;
+        std::filesystem::remove(partial, ignored);
         return Fail(ExitUsage, "cannot create \"" + partial.string() + "\"");
+    }
 
     TEncryption encryption(passphrase, BufferSize);
     int status = 0;
@@ -84,8 +102,14 @@ int Run(const std::string& command, const std::string& passphrase, const std::st
             status = ExitUsage;
             message = "cannot read \"" + from + "\"";
         } else if (!encryption.DecryptStream(source, &destination, static_cast<std::int64_t>(length))) {
-            status = ExitMismatch;
-            message = "\"" + from + "\" is damaged or was not made with this passphrase; nothing written";
+            // A write that failed (disk full, I/O error) is a file error, not a bad container.
+            if (!destination.good()) {
+                status = ExitUsage;
+                message = "cannot write \"" + partial.string() + "\"";
+            } else {
+                status = ExitMismatch;
+                message = "\"" + from + "\" is damaged or was not made with this passphrase; nothing written";
+            }
         }
     }
     destination.close();
