@@ -56,8 +56,7 @@ void CounterMode(std::vector<std::uint8_t>& data, Encrypt encrypt)
     std::uint8_t counter[16] = {};
     std::uint8_t keystream[16];
     for (std::size_t at = 0; at < data.size(); at += 16) {
-        for (unsigned b = 0; b < 8 && ++counter[b] == 0; ++b) {
-        }
+        for (unsigned b = 0; b < 8 && ++counter[b] == 0; ++b) { }
         encrypt(counter, keystream);
         for (unsigned i = 0; i < 16; ++i)
             data[at + i] ^= keystream[i];

@@ -50,8 +50,9 @@ void FillModel(TProjects& projects, THours& hours)
         project->EndDate = "12/31/2008";
         for (int t = 0; t < TasksPerProject; ++t) {
             std::string description = Words(random, 4);
-            project->Tasks.Append(description, std::make_unique<TTask>(t % 3 == 0, description, Words(random, 8),
-                                                                       " 7/ 6/2008", " 8/ 1/2008"));
+            project->Tasks.Append(
+                description,
+                std::make_unique<TTask>(t % 3 == 0, description, Words(random, 8), " 7/ 6/2008", " 8/ 1/2008"));
         }
         std::string name = project->Name;
         projects.Append(std::move(name), std::move(project));
@@ -59,7 +60,7 @@ void FillModel(TProjects& projects, THours& hours)
     for (int h = 0; h < HourEntries; ++h) {
         auto entry = std::make_unique<TToDoHour>();
         entry->Date = std::to_string(1 + h / 24 % 12) + "/" + std::to_string(1 + h / 288 % 28) + "/" +
-                      std::to_string(2000 + h / 8064);
+            std::to_string(2000 + h / 8064);
         entry->Hour = HourCaption(1 + h % 24);
         entry->Action = Words(random, 5);
         std::string key = entry->HourKey();

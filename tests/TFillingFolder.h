@@ -9,7 +9,11 @@
 
 class TFillingFolder : public TProgramFolder {
 public:
-    TFillingFolder(const std::filesystem::path& path, std::size_t room) : TProgramFolder(path), Room(room) {}
+    TFillingFolder(const std::filesystem::path& path, std::size_t room)
+        : TProgramFolder(path)
+        , Room(room)
+    {
+    }
 
 protected:
     ssize_t WriteSome(int fd, const char* data, std::size_t size) override

@@ -40,8 +40,8 @@ public:
     bool Has(const std::string& name) const { return std::filesystem::exists(Folder / name); }
     std::size_t EntryCount() const
     {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(Folder),
-                                                      std::filesystem::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(Folder), std::filesystem::directory_iterator()));
     }
 
 private:

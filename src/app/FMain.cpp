@@ -70,8 +70,8 @@ void TfrmMain::ConnectHandlers()
     connect(btnSave, &QPushButton::clicked, this, Guarded([this] { btnSaveClick(); }));
     auto* saveShortcut = new QShortcut(QKeySequence::Save, this);
     connect(saveShortcut, &QShortcut::activated, this, Guarded([this] { btnSaveClick(); }));
-    auto* thanksShortcut = new QShortcut(QKeySequence(Qt::Key_Return), stsWelcome, nullptr, nullptr,
-                                         Qt::WidgetWithChildrenShortcut);
+    auto* thanksShortcut =
+        new QShortcut(QKeySequence(Qt::Key_Return), stsWelcome, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(thanksShortcut, &QShortcut::activated, btnThanks, &QPushButton::click);
     connect(tvwMain, &QTreeWidget::customContextMenuRequested, this, &TfrmMain::ShowTreeMenu);
     connect(Timer1, &QTimer::timeout, this, Guarded([this] { RefreshDayActions(); }));
@@ -240,8 +240,8 @@ void TfrmMain::RefreshDayActions()
     for (int row = 0; row < lvwToDo->topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = lvwToDo->topLevelItem(row);
         const int found = Hours->IndexOf(date + "-" + QStringToAnsi(item->text(0)));
-        item->setText(1, found == THours::NotFound ? QString()
-                                                   : AnsiToQString(FlattenLineBreaks((*Hours)[found].Action)));
+        item->setText(1,
+                      found == THours::NotFound ? QString() : AnsiToQString(FlattenLineBreaks((*Hours)[found].Action)));
     }
 }
 

@@ -116,8 +116,8 @@ private:
     std::unique_ptr<TMessagePump> Pump;
     std::unique_ptr<TSystemLocalClock> Clock;
     std::unique_ptr<THttpClient> HttpClient;
-    bool Shown = false;     // FormShow has run (Qt shows again after a restore)
-    bool ShowDone = false;  // FormShow has finished; Timer2 waits for it
+    bool Shown = false;       // FormShow has run (Qt shows again after a restore)
+    bool ShowDone = false;    // FormShow has finished; Timer2 waits for it
     bool WelcomeLeft = false; // "Thanks" was pressed
 
     // Controls, each named as in the window's design.

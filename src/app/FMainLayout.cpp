@@ -61,7 +61,8 @@ QTreeWidget* ReportList(const char* name, const QStringList& columns)
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setAllColumnsShowFocus(true);
     list->setUniformRowHeights(true);
-    list->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"));
+    list->setStyleSheet(
+        QStringLiteral("QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"));
     return list;
 }
 
@@ -245,9 +246,9 @@ QWidget* TfrmMain::BuildWorkArea()
 QWidget* TfrmMain::BuildTasksTab()
 {
     auto* tab = Named(new QWidget, "stsTasks");
-    lvwItems = ReportList("lvwItems", {QStringLiteral("Done"), QStringLiteral("Task Description"),
-                                       QStringLiteral("Task Notes"), QStringLiteral("Start Date"),
-                                       QStringLiteral("End Date")});
+    lvwItems = ReportList("lvwItems",
+                          {QStringLiteral("Done"), QStringLiteral("Task Description"), QStringLiteral("Task Notes"),
+                           QStringLiteral("Start Date"), QStringLiteral("End Date")});
     QHeaderView* header = lvwItems->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(0, QHeaderView::Fixed);

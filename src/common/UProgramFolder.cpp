@@ -37,7 +37,10 @@ bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b)
 // Closes a descriptor on every way out.
 class TFileHandle {
 public:
-    explicit TFileHandle(int fd) : Fd(fd) {}
+    explicit TFileHandle(int fd)
+        : Fd(fd)
+    {
+    }
     ~TFileHandle() { Close(); }
     TFileHandle(const TFileHandle&) = delete;
     TFileHandle& operator=(const TFileHandle&) = delete;
@@ -101,7 +104,7 @@ std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::
     TFileHandle file(::open(PathOf(*existing).c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0)
         Fail("open", *existing, errno);
-    struct stat info {};
+    struct stat info { };
     std::string bytes;
     if (::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode))
         bytes.reserve(static_cast<std::size_t>(info.st_size));
@@ -143,7 +146,7 @@ void TProgramFolder::WriteFile(std::string_view name, std::string_view bytes)
 
     TFileHandle file(fd);
     try {
-        struct stat old {};
+        struct stat old { };
         if (::stat(target.c_str(), &old) == 0) { // keep who may read the old file
             ::fchmod(file.Get(), old.st_mode & 07777);
             [[maybe_unused]] const int ignored = ::fchown(file.Get(), old.st_uid, old.st_gid);

@@ -68,6 +68,7 @@ std::string DecodeLineBreaks(std::string_view text)
 std::string FlattenLineBreaks(std::string_view text)
 {
     std::string flat(text);
-    std::replace_if(flat.begin(), flat.end(), [](char c) { return c == CR || c == LF; }, ' ');
+    std::replace_if(
+        flat.begin(), flat.end(), [](char c) { return c == CR || c == LF; }, ' ');
     return flat;
 }

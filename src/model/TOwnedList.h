@@ -20,7 +20,10 @@ public:
         Entries.push_back({std::move(label), std::move(object)});
         return *Entries.back().Object;
     }
-    void SetLabel(int index, std::string label) { Entries.at(static_cast<std::size_t>(index)).Label = std::move(label); }
+    void SetLabel(int index, std::string label)
+    {
+        Entries.at(static_cast<std::size_t>(index)).Label = std::move(label);
+    }
     // Removes the entry and destroys its object.
     void Delete(int index) { Entries.erase(Entries.begin() + static_cast<std::ptrdiff_t>(CheckedIndex(index))); }
     void Clear() { Entries.clear(); }

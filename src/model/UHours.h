@@ -12,8 +12,8 @@ class TProgramFolder;
 
 class TToDoHour {
 public:
-    std::string Date;   // the short date text of the day
-    std::string Hour;   // the hour row caption, "1:00 AM" ... "12:00 M" ... "12:00 PM"
+    std::string Date; // the short date text of the day
+    std::string Hour; // the hour row caption, "1:00 AM" ... "12:00 M" ... "12:00 PM"
     std::string Action;
 
     // Date, "-", Hour: the label the entry is found by.

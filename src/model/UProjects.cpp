@@ -15,10 +15,17 @@ TTask::TTask(bool done, std::string description, std::string notes, std::string 
 void TProject::CreateDefaultTasks()
 {
     static constexpr std::array<const char*, 11> DefaultTasks = {
-        "Purchase Domain Name",  "Purchase Web Hosting",  "Develop Info Product",
-        "Write Web Sales Copy",  "Header & Box Graphics", "Setup Web Sites Pages",
-        "Gather Testimonial",    "New Click Bank Account", "Solo & Affiliate Ads",
-        "Send Mailing To Lists", "Sell one",
+        "Purchase Domain Name",
+        "Purchase Web Hosting",
+        "Develop Info Product",
+        "Write Web Sales Copy",
+        "Header & Box Graphics",
+        "Setup Web Sites Pages",
+        "Gather Testimonial",
+        "New Click Bank Account",
+        "Solo & Affiliate Ads",
+        "Send Mailing To Lists",
+        "Sell one",
     };
     ClearTasks();
     for (const char* description : DefaultTasks)

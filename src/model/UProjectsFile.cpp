@@ -43,7 +43,10 @@ void AppendTaskLine(std::string& text, const TTask& task)
 // when that is missing, at the next header or the end of the text; never twice.
 class TProjectsReader {
 public:
-    explicit TProjectsReader(TProjects& projects) : Projects(projects) {}
+    explicit TProjectsReader(TProjects& projects)
+        : Projects(projects)
+    {
+    }
 
     void ReadLine(std::string_view line)
     {

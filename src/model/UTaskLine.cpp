@@ -13,7 +13,10 @@ bool IsSkippable(char c)
 
 class TTaskLineReader {
 public:
-    explicit TTaskLineReader(std::string_view line) : Line(line) {}
+    explicit TTaskLineReader(std::string_view line)
+        : Line(line)
+    {
+    }
 
     void ReadInto(std::vector<std::string>& fields)
     {

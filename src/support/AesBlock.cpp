@@ -12,10 +12,22 @@ struct Columns {
     std::uint32_t c0, c1, c2, c3;
 };
 
-inline std::uint32_t B0(std::uint32_t w) { return w >> 24; }
-inline std::uint32_t B1(std::uint32_t w) { return (w >> 16) & 0xFF; }
-inline std::uint32_t B2(std::uint32_t w) { return (w >> 8) & 0xFF; }
-inline std::uint32_t B3(std::uint32_t w) { return w & 0xFF; }
+inline std::uint32_t B0(std::uint32_t w)
+{
+    return w >> 24;
+}
+inline std::uint32_t B1(std::uint32_t w)
+{
+    return (w >> 16) & 0xFF;
+}
+inline std::uint32_t B2(std::uint32_t w)
+{
+    return (w >> 8) & 0xFF;
+}
+inline std::uint32_t B3(std::uint32_t w)
+{
+    return w & 0xFF;
+}
 
 // SubBytes, ShiftRows and MixColumns by table, then AddRoundKey; bytes taken along the diagonal.
 inline Columns EncryptRound(const Columns& s, const std::uint32_t* k)

@@ -27,7 +27,8 @@ inline void ExpandStep(std::uint32_t* w)
 {
     constexpr unsigned base = Nk * (Step + 1);
     w[base] = w[base - Nk] ^ SubRotWord(w[base - 1]) ^ Rcon[Step];
-    [&]<unsigned... J>(std::integer_sequence<unsigned, J...>) {
+    [&]<unsigned... J>(std::integer_sequence<unsigned, J...>)
+    {
         (([&] {
              constexpr unsigned i = base + 1 + J;
              if constexpr (i < Words) {
@@ -36,28 +37,37 @@ inline void ExpandStep(std::uint32_t* w)
              }
          }()),
          ...);
-    }(std::make_integer_sequence<unsigned, Nk - 1>{});
+    }
+    (std::make_integer_sequence<unsigned, Nk - 1>{});
 }
 
 template <unsigned Nk, unsigned Rounds>
 void Expand(const std::uint8_t* key, std::uint32_t* w)
 {
     constexpr unsigned words = 4 * (Rounds + 1);
-    [&]<unsigned... I>(std::integer_sequence<unsigned, I...>) {
+    [&]<unsigned... I>(std::integer_sequence<unsigned, I...>)
+    {
         ((w[I] = LoadBigEndian32(key + 4 * I)), ...);
-    }(std::make_integer_sequence<unsigned, Nk>{});
-    [&]<unsigned... S>(std::integer_sequence<unsigned, S...>) {
+    }
+    (std::make_integer_sequence<unsigned, Nk>{});
+    [&]<unsigned... S>(std::integer_sequence<unsigned, S...>)
+    {
         (ExpandStep<Nk, S, words>(w), ...);
-    }(std::make_integer_sequence<unsigned, (words - 1) / Nk>{});
+    }
+    (std::make_integer_sequence<unsigned, (words - 1) / Nk>{});
 }
 
 // Key length in bytes for a valid length given in bytes or bits, else 0.
 std::uint32_t KeyBytes(std::uint32_t keyLength)
 {
     switch (keyLength) {
-    case 16: case 24: case 32:
+    case 16:
+    case 24:
+    case 32:
         return keyLength;
-    case 128: case 192: case 256:
+    case 128:
+    case 192:
+    case 256:
         return keyLength / 8;
     default:
         return 0;

@@ -39,8 +39,11 @@ bool TCrypt::WriteAll(std::ostream& destination, const std::uint8_t* buffer, std
 }
 
 TCrypt::TCrypt(std::string passphrase, std::uint32_t bufferSize)
-    : KeyMode(ModeFor(passphrase.size())), CipherContext(), Passphrase(std::move(passphrase)),
-      BufferSize(std::max<std::uint32_t>(bufferSize, 1)), Buffer(new std::uint8_t[BufferSize])
+    : KeyMode(ModeFor(passphrase.size()))
+    , CipherContext()
+    , Passphrase(std::move(passphrase))
+    , BufferSize(std::max<std::uint32_t>(bufferSize, 1))
+    , Buffer(new std::uint8_t[BufferSize])
 {
 }
 

@@ -6,7 +6,8 @@
 #include <utility>
 
 TEncryption::TEncryption(std::string passphrase, std::uint32_t bufferSize)
-    : TCrypt(std::move(passphrase), bufferSize), SaltPool()
+    : TCrypt(std::move(passphrase), bufferSize)
+    , SaltPool()
 {
     RandomPoolInit(ReadTimerEntropy, SaltPool);
 }

@@ -15,8 +15,7 @@ void ApplyKeystream(std::uint8_t* data, std::uint32_t length, FileCipherContext&
 {
     while (length != 0) {
         if (context.KeystreamPosition == AesBlockLength) {
-            for (unsigned b = 0; b < 8 && ++context.CounterBlock[b] == 0; ++b) {
-            }
+            for (unsigned b = 0; b < 8 && ++context.CounterBlock[b] == 0; ++b) { }
             // Cannot fail: the context was keyed for encryption in FileCipherInit.
             static_cast<void>(AesEncryptBlock(context.CounterBlock, context.KeystreamBlock, context.Aes));
             context.KeystreamPosition = 0;

@@ -17,8 +17,14 @@ inline constexpr std::int32_t FileCipherBadPassphrase = -100;
 inline constexpr std::int32_t FileCipherBadMode = -101;
 
 // Key-size mode 1, 2 or 3: AES-128, -192 or -256.
-constexpr std::uint32_t FileCipherSaltLength(std::int32_t mode) { return 4 * static_cast<std::uint32_t>(mode) + 4; }
-constexpr std::uint32_t FileCipherKeyLength(std::int32_t mode) { return 8 * static_cast<std::uint32_t>(mode) + 8; }
+constexpr std::uint32_t FileCipherSaltLength(std::int32_t mode)
+{
+    return 4 * static_cast<std::uint32_t>(mode) + 4;
+}
+constexpr std::uint32_t FileCipherKeyLength(std::int32_t mode)
+{
+    return 8 * static_cast<std::uint32_t>(mode) + 8;
+}
 
 // One per file operation; plain record, no heap memory.
 struct FileCipherContext {
@@ -46,7 +52,10 @@ std::uint32_t FileCipherFinish(std::uint8_t* code, FileCipherContext& context);
 // Wipes a context however the operation that used it ends.
 class FileCipherWiper {
 public:
-    explicit FileCipherWiper(FileCipherContext& context) : Context(context) {}
+    explicit FileCipherWiper(FileCipherContext& context)
+        : Context(context)
+    {
+    }
     ~FileCipherWiper() { std::memset(&Context, 0, sizeof Context); }
     FileCipherWiper(const FileCipherWiper&) = delete;
     FileCipherWiper& operator=(const FileCipherWiper&) = delete;

@@ -56,8 +56,8 @@ void HmacSha1AddKey(HmacSha1Context& context, const std::uint8_t* key, std::uint
         Sha1Add(context.Sha1, key, length);
     }
     // The count only has to tell "more than 64" apart, so it saturates below the flag.
-    context.KeyPhase = static_cast<std::uint32_t>(
-        std::min<std::uint64_t>(gathered + std::uint64_t{length}, HmacDataPhase - 1));
+    context.KeyPhase =
+        static_cast<std::uint32_t>(std::min<std::uint64_t>(gathered + std::uint64_t{length}, HmacDataPhase - 1));
 }
 
 void HmacSha1AddData(HmacSha1Context& context, const std::uint8_t* data, std::uint64_t length)

@@ -33,8 +33,7 @@ struct Parity2 {
 // One step of 6.1.2 step 3 with the variables renamed instead of shifted:
 // T = ROTL5(a) + f(b, c, d) + e + K + W, then e is the new a and b becomes ROTL30(b).
 template <typename Group>
-inline void Step(std::uint32_t a, std::uint32_t& b, std::uint32_t c, std::uint32_t d, std::uint32_t& e,
-                 std::uint32_t w)
+inline void Step(std::uint32_t a, std::uint32_t& b, std::uint32_t c, std::uint32_t d, std::uint32_t& e, std::uint32_t w)
 {
     e += w + Group::K;
     e += Rotl(a, 5) + Group::F(b, c, d);
@@ -50,8 +49,8 @@ inline std::uint32_t Schedule(std::uint32_t* w, unsigned t)
 }
 
 template <typename Group, bool Load>
-inline void Twenty(std::uint32_t* w, unsigned first, const std::uint8_t* block, std::uint32_t& a,
-                   std::uint32_t& b, std::uint32_t& c, std::uint32_t& d, std::uint32_t& e)
+inline void Twenty(std::uint32_t* w, unsigned first, const std::uint8_t* block, std::uint32_t& a, std::uint32_t& b,
+                   std::uint32_t& c, std::uint32_t& d, std::uint32_t& e)
 {
     auto word = [&](unsigned t) {
         if constexpr (Load) {

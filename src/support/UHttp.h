@@ -2,8 +2,8 @@
 // The HTTP client of the main window (IdHTTP1): multipart form posts and downloads,
 // synchronous on the window thread, pumping window messages while it waits.
 
-#include "support/UHttpRequest.h"
 #include "support/UHttpAborted.h"
+#include "support/UHttpRequest.h"
 #include "support/UHttpTimings.h"
 
 #include <cstddef>
@@ -17,36 +17,36 @@ class TMessagePump;
 class THttpSession;
 
 struct THttpClientOptions {
-  THttpTimings Timings;
-  int RedirectMaximum = 15;                    // requests per call, the first included
-  size_t MaxAnswerBytes = 64 * 1024 * 1024;    // the most PostForm holds in memory
+    THttpTimings Timings;
+    int RedirectMaximum = 15;                 // requests per call, the first included
+    size_t MaxAnswerBytes = 64 * 1024 * 1024; // the most PostForm holds in memory
 };
 
 class THttpClient {
 public:
-  // `pump` and `clock` must outlive every call, but not the client: a client destroyed
-  // from inside the pump ends its waiting call with an EHttpError.
-  THttpClient(TMessagePump& pump, const TLocalClock& clock, const THttpClientOptions& options = {});
-  ~THttpClient();
-  THttpClient(const THttpClient&) = delete;
-  THttpClient& operator=(const THttpClient&) = delete;
+    // `pump` and `clock` must outlive every call, but not the client: a client destroyed
+    // from inside the pump ends its waiting call with an EHttpError.
+    THttpClient(TMessagePump& pump, const TLocalClock& clock, const THttpClientOptions& options = {});
+    ~THttpClient();
+    THttpClient(const THttpClient&) = delete;
+    THttpClient& operator=(const THttpClient&) = delete;
 
-  // Posts `fields` as multipart/form-data to `address` and returns the final answer's
-  // body byte for byte. An exhausted redirect chain returns "". Throws EHttpError.
-  [[nodiscard]] std::string PostForm(const std::string& address, const std::vector<FormField>& fields);
+    // Posts `fields` as multipart/form-data to `address` and returns the final answer's
+    // body byte for byte. An exhausted redirect chain returns "". Throws EHttpError.
+    [[nodiscard]] std::string PostForm(const std::string& address, const std::vector<FormField>& fields);
 
-  // GETs `address` and writes the final answer's body to `destination` as it arrives,
-  // from its position on entry. An exhausted redirect chain writes nothing. Throws
-  // EHttpError; a failure may leave part of the body written.
-  void GetToStream(const std::string& address, std::ostream& destination);
+    // GETs `address` and writes the final answer's body to `destination` as it arrives,
+    // from its position on entry. An exhausted redirect chain writes nothing. Throws
+    // EHttpError; a failure may leave part of the body written.
+    void GetToStream(const std::string& address, std::ostream& destination);
 
-  // Closes the connection, if one is open; cookies stay. Called while a request waits
-  // (from inside the pump), it makes that request fail as soon as the pump returns.
-  void CloseConnection() noexcept;
+    // Closes the connection, if one is open; cookies stay. Called while a request waits
+    // (from inside the pump), it makes that request fail as soon as the pump returns.
+    void CloseConnection() noexcept;
 
-  // True while a call waits; a second call meanwhile fails at once.
-  [[nodiscard]] bool Busy() const;
+    // True while a call waits; a second call meanwhile fails at once.
+    [[nodiscard]] bool Busy() const;
 
 private:
-  std::shared_ptr<THttpSession> FSession;
+    std::shared_ptr<THttpSession> FSession;
 };

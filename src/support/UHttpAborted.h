@@ -6,5 +6,8 @@
 // client destroyed). Never retried.
 class EHttpAborted : public EHttpError {
 public:
-  EHttpAborted() : EHttpError("The request was cancelled: the connection was closed.") {}
+    EHttpAborted()
+        : EHttpError("The request was cancelled: the connection was closed.")
+    {
+    }
 };

@@ -12,21 +12,21 @@ class THttpConnection;
 class TPumpedWaiter;
 
 struct THttpAnswerHead {
-  std::string StatusLine;
-  int StatusCode = 0;
-  std::vector<std::pair<std::string, std::string>> Headers;  // in arrival order, values trimmed
+    std::string StatusLine;
+    int StatusCode = 0;
+    std::vector<std::pair<std::string, std::string>> Headers; // in arrival order, values trimmed
 
-  // The first header of that name (any letter case), or nullptr.
-  [[nodiscard]] const std::string* Find(std::string_view name) const;
-  // Every value of headers of that name, in order.
-  [[nodiscard]] std::vector<std::string> FindAll(std::string_view name) const;
+    // The first header of that name (any letter case), or nullptr.
+    [[nodiscard]] const std::string* Find(std::string_view name) const;
+    // Every value of headers of that name, in order.
+    [[nodiscard]] std::vector<std::string> FindAll(std::string_view name) const;
 };
 
 // Where body bytes go. Write may throw to end the read (a full buffer, a failed file).
 class THttpBodySink {
 public:
-  virtual ~THttpBodySink() = default;
-  virtual void Write(const char* data, size_t size) = 0;
+    virtual ~THttpBodySink() = default;
+    virtual void Write(const char* data, size_t size) = 0;
 };
 
 // Reads status line and headers, skipping any 100 answer. Throws EHttpError when the

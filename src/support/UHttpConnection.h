@@ -11,42 +11,42 @@ class TPumpedWaiter;
 
 class THttpConnection {
 public:
-  static constexpr size_t MaxLineLength = 16384;
+    static constexpr size_t MaxLineLength = 16384;
 
-  THttpConnection(int socket, std::string host, int port);
-  ~THttpConnection();
-  THttpConnection(const THttpConnection&) = delete;
-  THttpConnection& operator=(const THttpConnection&) = delete;
+    THttpConnection(int socket, std::string host, int port);
+    ~THttpConnection();
+    THttpConnection(const THttpConnection&) = delete;
+    THttpConnection& operator=(const THttpConnection&) = delete;
 
-  [[nodiscard]] const std::string& Host() const { return FHost; }
-  [[nodiscard]] int Port() const { return FPort; }
-  // All bytes received so far, to tell whether an answer had begun.
-  [[nodiscard]] uint64_t BytesReceived() const { return FReceived; }
+    [[nodiscard]] const std::string& Host() const { return FHost; }
+    [[nodiscard]] int Port() const { return FPort; }
+    // All bytes received so far, to tell whether an answer had begun.
+    [[nodiscard]] uint64_t BytesReceived() const { return FReceived; }
 
-  // Sends all of `data` without pumping. A peer that has gone away is an EHttpError,
-  // never a SIGPIPE.
-  void Write(std::string_view data);
+    // Sends all of `data` without pumping. A peer that has gone away is an EHttpError,
+    // never a SIGPIPE.
+    void Write(std::string_view data);
 
-  // Reads one line ended by LF, without the LF and a CR just before it. False when the
-  // connection closes before the line is complete. Throws "Max line length exceeded."
-  // for a line longer than MaxLineLength; "Read timed out." when `limitMs` (0: none) passes.
-  [[nodiscard]] bool ReadLine(std::string& line, TPumpedWaiter& waiter, int limitMs);
+    // Reads one line ended by LF, without the LF and a CR just before it. False when the
+    // connection closes before the line is complete. Throws "Max line length exceeded."
+    // for a line longer than MaxLineLength; "Read timed out." when `limitMs` (0: none) passes.
+    [[nodiscard]] bool ReadLine(std::string& line, TPumpedWaiter& waiter, int limitMs);
 
-  // Reads at least one and at most `size` bytes into `destination`; 0 when the connection
-  // has closed. Waits like ReadLine.
-  [[nodiscard]] size_t ReadSome(char* destination, size_t size, TPumpedWaiter& waiter, int limitMs);
+    // Reads at least one and at most `size` bytes into `destination`; 0 when the connection
+    // has closed. Waits like ReadLine.
+    [[nodiscard]] size_t ReadSome(char* destination, size_t size, TPumpedWaiter& waiter, int limitMs);
 
 private:
-  // Receives more bytes into the buffer, waiting as needed; false at the end of the stream.
-  bool Fill(TPumpedWaiter& waiter, int limitMs);
-  // One receive into `destination`, waiting as needed; 0 at the end of the stream.
-  size_t Receive(char* destination, size_t size, TPumpedWaiter& waiter, int limitMs);
+    // Receives more bytes into the buffer, waiting as needed; false at the end of the stream.
+    bool Fill(TPumpedWaiter& waiter, int limitMs);
+    // One receive into `destination`, waiting as needed; 0 at the end of the stream.
+    size_t Receive(char* destination, size_t size, TPumpedWaiter& waiter, int limitMs);
 
-  int FSocket;
-  std::string FHost;
-  int FPort;
-  std::vector<char> FBuffer;
-  size_t FStart = 0;  // unread bytes are FBuffer[FStart, FEnd)
-  size_t FEnd = 0;
-  uint64_t FReceived = 0;
+    int FSocket;
+    std::string FHost;
+    int FPort;
+    std::vector<char> FBuffer;
+    size_t FStart = 0; // unread bytes are FBuffer[FStart, FEnd)
+    size_t FEnd = 0;
+    uint64_t FReceived = 0;
 };

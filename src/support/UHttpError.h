@@ -6,18 +6,18 @@
 
 class EHttpError : public std::runtime_error {
 public:
-  // A failure without an answer status: connection, timeout, malformed answer.
-  explicit EHttpError(const std::string& message);
-  // An answer whose status fails the call; what() is the status line, then the body.
-  EHttpError(int statusCode, const std::string& statusLine, const std::string& body);
+    // A failure without an answer status: connection, timeout, malformed answer.
+    explicit EHttpError(const std::string& message);
+    // An answer whose status fails the call; what() is the status line, then the body.
+    EHttpError(int statusCode, const std::string& statusLine, const std::string& body);
 
-  // 0 when the failure carries no answer status.
-  [[nodiscard]] int StatusCode() const { return FStatusCode; }
-  [[nodiscard]] const std::string& StatusLine() const { return FStatusLine; }
-  [[nodiscard]] const std::string& Body() const { return FBody; }
+    // 0 when the failure carries no answer status.
+    [[nodiscard]] int StatusCode() const { return FStatusCode; }
+    [[nodiscard]] const std::string& StatusLine() const { return FStatusLine; }
+    [[nodiscard]] const std::string& Body() const { return FBody; }
 
 private:
-  int FStatusCode = 0;
-  std::string FStatusLine;
-  std::string FBody;
+    int FStatusCode = 0;
+    std::string FStatusLine;
+    std::string FBody;
 };

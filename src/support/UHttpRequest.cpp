@@ -7,75 +7,89 @@ namespace {
 
 constexpr size_t FoldWidth = 78;
 
-void AppendHeader(std::string& out, std::string_view name, const std::string& value) {
-  if (value.empty()) return;
-  out += FoldHeaderLine(std::string(name) + ": " + value);
-  out += "\r\n";
+void AppendHeader(std::string& out, std::string_view name, const std::string& value)
+{
+    if (value.empty())
+        return;
+    out += FoldHeaderLine(std::string(name) + ": " + value);
+    out += "\r\n";
 }
 
 // Where to end the first piece of `line`: after the last comma, or before the last space,
 // within the width; failing that, at the first break after it; npos when there is none.
 // Breaks are looked for only from index `from` on, so a header name stays whole.
-size_t FoldPoint(std::string_view line, size_t from) {
-  for (size_t i = FoldWidth; i > from; --i) {
-    if (line[i - 1] == ',') return i;
-    if (line[i - 1] == ' ') return i - 1;
-  }
-  for (size_t i = std::max(FoldWidth, from); i < line.size(); ++i) {
-    if (line[i] == ',') return i + 1;
-    if (line[i] == ' ') return i;
-  }
-  return std::string_view::npos;
+size_t FoldPoint(std::string_view line, size_t from)
+{
+    for (size_t i = FoldWidth; i > from; --i) {
+        if (line[i - 1] == ',')
+            return i;
+        if (line[i - 1] == ' ')
+            return i - 1;
+    }
+    for (size_t i = std::max(FoldWidth, from); i < line.size(); ++i) {
+        if (line[i] == ',')
+            return i + 1;
+        if (line[i] == ' ')
+            return i;
+    }
+    return std::string_view::npos;
 }
 
-}  // namespace
+} // namespace
 
-std::string MakeBoundary(const TLocalDateTime& t) {
-  char digits[48];
-  std::snprintf(digits, sizeof digits, "%02d%02d%02d%02d%02d%02d%03d", t.Month % 100, t.Day % 100,
-                t.Year % 100, t.Hour % 100, t.Minute % 100, t.Second % 100, t.Millisecond % 1000);
-  return std::string("--------") + digits;
+std::string MakeBoundary(const TLocalDateTime& t)
+{
+    char digits[48];
+    std::snprintf(digits, sizeof digits, "%02d%02d%02d%02d%02d%02d%03d", t.Month % 100, t.Day % 100, t.Year % 100,
+                  t.Hour % 100, t.Minute % 100, t.Second % 100, t.Millisecond % 1000);
+    return std::string("--------") + digits;
 }
 
-std::string BuildMultipartBody(std::string_view boundary, const std::vector<FormField>& fields) {
-  std::string body;
-  for (const FormField& field : fields) {
-    body.append("--").append(boundary).append("\r\n");
-    body.append("Content-Disposition: form-data; name=\"").append(field.Name).append("\"\r\n");
-    body.append("\r\n");
-    body.append(field.Value).append("\r\n");
-  }
-  body.append("\r\n--").append(boundary).append("--\r\n");
-  return body;
+std::string BuildMultipartBody(std::string_view boundary, const std::vector<FormField>& fields)
+{
+    std::string body;
+    for (const FormField& field : fields) {
+        body.append("--").append(boundary).append("\r\n");
+        body.append("Content-Disposition: form-data; name=\"").append(field.Name).append("\"\r\n");
+        body.append("\r\n");
+        body.append(field.Value).append("\r\n");
+    }
+    body.append("\r\n--").append(boundary).append("--\r\n");
+    return body;
 }
 
-std::string BuildRequestHead(const THttpRequestHead& head) {
-  std::string out = head.Method + " " + head.Target + " HTTP/" + head.Version + "\r\n";
-  AppendHeader(out, "Connection", head.Connection);
-  AppendHeader(out, "Content-Type", head.ContentType);
-  AppendHeader(out, "Content-Length", head.ContentLength);
-  AppendHeader(out, "Host", head.Host);
-  AppendHeader(out, "Accept", head.Accept);
-  AppendHeader(out, "User-Agent", head.UserAgent);
-  AppendHeader(out, "Cookie", head.Cookie);
-  out += "\r\n";
-  return out;
+std::string BuildRequestHead(const THttpRequestHead& head)
+{
+    std::string out = head.Method + " " + head.Target + " HTTP/" + head.Version + "\r\n";
+    AppendHeader(out, "Connection", head.Connection);
+    AppendHeader(out, "Content-Type", head.ContentType);
+    AppendHeader(out, "Content-Length", head.ContentLength);
+    AppendHeader(out, "Host", head.Host);
+    AppendHeader(out, "Accept", head.Accept);
+    AppendHeader(out, "User-Agent", head.UserAgent);
+    AppendHeader(out, "Cookie", head.Cookie);
+    out += "\r\n";
+    return out;
 }
 
-std::string FoldHeaderLine(std::string_view line) {
-  std::string out;
-  std::string piece(line);
-  const size_t colon = line.find(": ");
-  size_t from = colon == std::string_view::npos ? 1 : colon + 2;
-  while (piece.size() > FoldWidth) {
-    const size_t point = FoldPoint(piece, from);
-    if (point == std::string_view::npos) break;
-    std::string_view tail = std::string_view(piece).substr(point);
-    while (!tail.empty() && tail.front() == ' ') tail.remove_prefix(1);
-    if (tail.empty()) break;  // only blanks follow: nothing to carry over
-    out.append(piece, 0, point).append("\r\n");
-    piece = " " + std::string(tail);
-    from = 1;
-  }
-  return out + piece;
+std::string FoldHeaderLine(std::string_view line)
+{
+    std::string out;
+    std::string piece(line);
+    const size_t colon = line.find(": ");
+    size_t from = colon == std::string_view::npos ? 1 : colon + 2;
+    while (piece.size() > FoldWidth) {
+        const size_t point = FoldPoint(piece, from);
+        if (point == std::string_view::npos)
+            break;
+        std::string_view tail = std::string_view(piece).substr(point);
+        while (!tail.empty() && tail.front() == ' ')
+            tail.remove_prefix(1);
+        if (tail.empty())
+            break; // only blanks follow: nothing to carry over
+        out.append(piece, 0, point).append("\r\n");
+        piece = " " + std::string(tail);
+        from = 1;
+    }
+    return out + piece;
 }

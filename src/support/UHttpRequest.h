@@ -9,8 +9,8 @@
 
 // One field of a form post: name and value, both sent byte for byte.
 struct FormField {
-  std::string Name;
-  std::string Value;
+    std::string Name;
+    std::string Value;
 };
 
 // Eight hyphens, then month, day, two-digit year, hour, minute, second (two digits each)
@@ -22,16 +22,16 @@ struct FormField {
 [[nodiscard]] std::string BuildMultipartBody(std::string_view boundary, const std::vector<FormField>& fields);
 
 struct THttpRequestHead {
-  std::string Method;          // "GET" or "POST"
-  std::string Target;
-  std::string Version;         // "1.0" or "1.1"
-  std::string Connection;      // each header is sent only when its value is not empty
-  std::string ContentType;
-  std::string ContentLength;
-  std::string Host;
-  std::string Accept;
-  std::string UserAgent;
-  std::string Cookie;
+    std::string Method; // "GET" or "POST"
+    std::string Target;
+    std::string Version;    // "1.0" or "1.1"
+    std::string Connection; // each header is sent only when its value is not empty
+    std::string ContentType;
+    std::string ContentLength;
+    std::string Host;
+    std::string Accept;
+    std::string UserAgent;
+    std::string Cookie;
 };
 
 // Request line and headers in their fixed order, each line ending in CRLF, then the empty

@@ -5,17 +5,17 @@
 #include <string_view>
 
 struct THttpUrl {
-  std::string Scheme;    // as written, e.g. "http"
-  std::string Host;      // without brackets for an IPv6 literal
-  int Port = 80;
-  std::string Path;      // from the first "/" up to and including the last "/" before the query
-  std::string Document;  // after the last "/" of the path, up to the query
-  std::string Query;     // from "?" on, the "?" included
+    std::string Scheme; // as written, e.g. "http"
+    std::string Host;   // without brackets for an IPv6 literal
+    int Port = 80;
+    std::string Path;     // from the first "/" up to and including the last "/" before the query
+    std::string Document; // after the last "/" of the path, up to the query
+    std::string Query;    // from "?" on, the "?" included
 
-  // What follows the method on the request line: path, document and query as given.
-  [[nodiscard]] std::string Target() const;
-  // The Host header value: ":port" is added only when the port is not 80.
-  [[nodiscard]] std::string HostHeader() const;
+    // What follows the method on the request line: path, document and query as given.
+    [[nodiscard]] std::string Target() const;
+    // The Host header value: ":port" is added only when the port is not 80.
+    [[nodiscard]] std::string HostHeader() const;
 };
 
 // Splits `address`. A missing port means 80; a missing path means "/". Throws EHttpError

@@ -6,7 +6,7 @@
 // Pump may start other work, including CloseConnection or destroying the client.
 class TMessagePump {
 public:
-  virtual ~TMessagePump() = default;
-  // Dispatches every pending window message, then returns.
-  virtual void Pump() = 0;
+    virtual ~TMessagePump() = default;
+    // Dispatches every pending window message, then returns.
+    virtual void Pump() = 0;
 };

@@ -4,8 +4,8 @@
 #include <QIcon>
 #include <QPixmap>
 
-QIcon NewsIcon();     // a folded newspaper
-QIcon UpdateIcon();   // two arrows turning around
-QIcon HelpIcon();     // a question mark in a blue disc
+QIcon NewsIcon();          // a folded newspaper
+QIcon UpdateIcon();        // two arrows turning around
+QIcon HelpIcon();          // a question mark in a blue disc
 QPixmap CategoryPicture(); // 16 by 16, a yellow folder
 QPixmap ProjectPicture();  // 16 by 16, a green book

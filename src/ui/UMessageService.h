@@ -24,7 +24,10 @@ public:
 // Modal QMessageBox boxes over a parent window.
 class TQtMessageService : public TMessageService {
 public:
-    explicit TQtMessageService(QWidget* parent = nullptr) : Parent(parent) {}
+    explicit TQtMessageService(QWidget* parent = nullptr)
+        : Parent(parent)
+    {
+    }
     void SetParent(QWidget* parent) { Parent = parent; }
     bool Show(TMsgKind kind, const QString& text, TMsgButtons buttons) override;
 

@@ -1,9 +1,9 @@
 #include "common/UProgramFolder.h"
 
-#include "common/UErrors.h"
-#include "model/UProjects.h"
 #include "TFillingFolder.h"
 #include "TTempFolder.h"
+#include "common/UErrors.h"
+#include "model/UProjects.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,8 @@ TEST(TProgramFolder, WriteKeepsThePermissionsOfTheOldFile)
 {
     TTempFolder temp;
     temp.Write("a.dat", "old");
-    std::filesystem::permissions(temp.Path() / "a.dat", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::permissions(temp.Path() / "a.dat",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     TProgramFolder folder(temp.Path());
     folder.WriteFile("a.dat", "new");
     EXPECT_EQ(std::filesystem::status(temp.Path() / "a.dat").permissions() & std::filesystem::perms::all,

@@ -43,7 +43,10 @@ TEST(LineBreaks, DecodeReplacesPairsLeftToRight)
     EXPECT_EQ(DecodeLineBreaks("one\xA5\xA5\xA7\xA7two"), "one\r\ntwo");
     // Three in a row: the first two form a pair, the third stays.
     EXPECT_EQ(DecodeLineBreaks("\xA5\xA5\xA5"), "\r\xA5");
-    EXPECT_EQ(DecodeLineBreaks("a\xA5" "b\xA7"), "a\xA5" "b\xA7");
+    EXPECT_EQ(DecodeLineBreaks("a\xA5"
+                               "b\xA7"),
+              "a\xA5"
+              "b\xA7");
 }
 
 TEST(LineBreaks, DecodeUndoesEncodeForTextWithoutEscapeBytes)

@@ -1,11 +1,11 @@
 #include "app/FMain.h"
 
 #include "TScriptedMessages.h"
+#include "TTempFolder.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
 #include "support/UHttp.h"
 #include "support/UHttpError.h"
-#include "TTempFolder.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -93,15 +93,17 @@ private:
     void WriteSampleData()
     {
         Temp->Write("categories.dat", "Work\r\nHome\r\n");
-        Temp->Write("projects.dat", "Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"
-                                    "^True^,^Buy domain^,^two\xA5\xA5\xA7\xA7lines^,^^,^^\r\n"
-                                    "EndProject\r\n"
-                                    "Header^Garden^Home^^^\r\n"
-                                    "EndProject\r\n"
-                                    "Header^Hidden^Nowhere^^^\r\n"
-                                    "EndProject\r\n");
-        Temp->Write("Hours.dat", "12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
-                                 "12/14/2007^9:00 AM^Other day^\r\n");
+        Temp->Write("projects.dat",
+                    "Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"
+                    "^True^,^Buy domain^,^two\xA5\xA5\xA7\xA7lines^,^^,^^\r\n"
+                    "EndProject\r\n"
+                    "Header^Garden^Home^^^\r\n"
+                    "EndProject\r\n"
+                    "Header^Hidden^Nowhere^^^\r\n"
+                    "EndProject\r\n");
+        Temp->Write("Hours.dat",
+                    "12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
+                    "12/14/2007^9:00 AM^Other day^\r\n");
     }
 
 private slots:
@@ -208,8 +210,9 @@ private slots:
         QCOMPARE(Temp->Read("categories.dat"), std::string("Work\r\nHome\r\nNew \xE9\r\n"));
         QVERIFY(Temp->Read("projects.dat").starts_with("Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"));
         QVERIFY(!Temp->Has("Projects.dat")); // written back under the name it was read from
-        QCOMPARE(Temp->Read("Hours.dat"), std::string("12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
-                                                      "12/14/2007^9:00 AM^Other day^\r\n"));
+        QCOMPARE(Temp->Read("Hours.dat"),
+                 std::string("12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
+                             "12/14/2007^9:00 AM^Other day^\r\n"));
         QVERIFY(Messages.Shown.isEmpty());
     }
 
@@ -261,7 +264,8 @@ private slots:
         auto* pages = Child<QTabWidget>(window.get(), "pgcPrinc");
         QVERIFY(pages->tabBar()->isHidden());
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome"));
-        QVERIFY(Child<QTextBrowser>(window.get(), "prfWelcome")->toPlainText().contains(QStringLiteral("Welcome reader")));
+        QVERIFY(
+            Child<QTextBrowser>(window.get(), "prfWelcome")->toPlainText().contains(QStringLiteral("Welcome reader")));
         QVERIFY(Child<QTextBrowser>(window.get(), "prfWelcome")->isReadOnly());
         QTest::qWait(300);
         QCOMPARE(checks.count(), 0);

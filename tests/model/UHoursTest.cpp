@@ -1,7 +1,7 @@
 #include "model/UHours.h"
 
-#include "common/UProgramFolder.h"
 #include "TTempFolder.h"
+#include "common/UProgramFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,9 @@ TEST(HoursFile, LayoutEscapesLineBreaksAndEndsEveryLineWithCrLf)
     THours hours;
     AddHour(hours, "7/5/2008", "1:00 PM", "Call\r\nBob");
     AddHour(hours, "7/6/2008", "12:00 M", "");
-    EXPECT_EQ(FormatHours(hours), "7/5/2008^1:00 PM^Call\xA5\xA5\xA7\xA7" "Bob^\r\n7/6/2008^12:00 M^^\r\n");
+    EXPECT_EQ(FormatHours(hours),
+              "7/5/2008^1:00 PM^Call\xA5\xA5\xA7\xA7"
+              "Bob^\r\n7/6/2008^12:00 M^^\r\n");
     EXPECT_EQ(FormatHours(THours()), "");
 }
 
@@ -86,7 +88,8 @@ TEST(HoursFile, MissingFieldsAreEmptyAndBlankLinesSkipped)
 TEST(HoursFile, AnyBytesLoadWithoutFailing)
 {
     THours read;
-    EXPECT_NO_THROW(ParseHours(std::string(500000, '^') + std::string("\0\r\0\n", 4) + std::string(4'000'000, 'x'), read));
+    EXPECT_NO_THROW(
+        ParseHours(std::string(500000, '^') + std::string("\0\r\0\n", 4) + std::string(4'000'000, 'x'), read));
     EXPECT_EQ(read.Count(), 3);
 }
 

@@ -1,8 +1,8 @@
 #include "model/UProjectsFile.h"
 
+#include "TTempFolder.h"
 #include "common/UProgramFolder.h"
 #include "model/UProjects.h"
-#include "TTempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -188,7 +188,7 @@ TEST(ProjectsFile, CaretInStoredTextShiftsFieldsAsTheFormatImplies)
 TEST(ProjectsFile, AnyBytesLoadWithoutFailing)
 {
     std::string hostile = std::string("Header^\0^\0^\r\n", 14) + std::string(3'000'000, '^') + "\r" +
-                          std::string(2'000'000, ',') + "\n\xA5\xA5\xA7" + std::string(1'000'000, '\0');
+        std::string(2'000'000, ',') + "\n\xA5\xA5\xA7" + std::string(1'000'000, '\0');
     EXPECT_NO_THROW(Parsed(hostile));
     EXPECT_NO_THROW(Parsed(std::string(100000, '\r')));
     EXPECT_NO_THROW(Parsed("Header^"));

@@ -28,7 +28,7 @@ struct DonePercentCase {
     int Percent;
 };
 
-class DonePercentTest : public testing::TestWithParam<DonePercentCase> {};
+class DonePercentTest : public testing::TestWithParam<DonePercentCase> { };
 
 TEST_P(DonePercentTest, RoundsToNearestWithExactHalvesToEven)
 {
@@ -39,12 +39,12 @@ TEST_P(DonePercentTest, RoundsToNearestWithExactHalvesToEven)
 }
 
 INSTANTIATE_TEST_SUITE_P(UProjects, DonePercentTest,
-                         testing::Values(DonePercentCase{0, 0, 0}, DonePercentCase{1, 8, 12},
-                                         DonePercentCase{3, 8, 38}, DonePercentCase{5, 8, 62},
-                                         DonePercentCase{7, 8, 88}, DonePercentCase{1, 3, 33},
-                                         DonePercentCase{2, 3, 67}, DonePercentCase{1, 200, 0},
-                                         DonePercentCase{3, 200, 2}, DonePercentCase{199, 200, 100},
-                                         DonePercentCase{4, 4, 100}, DonePercentCase{0, 4, 0}));
+                         testing::Values(DonePercentCase{0, 0, 0}, DonePercentCase{1, 8, 12}, DonePercentCase{3, 8, 38},
+                                         DonePercentCase{5, 8, 62}, DonePercentCase{7, 8, 88},
+                                         DonePercentCase{1, 3, 33}, DonePercentCase{2, 3, 67},
+                                         DonePercentCase{1, 200, 0}, DonePercentCase{3, 200, 2},
+                                         DonePercentCase{199, 200, 100}, DonePercentCase{4, 4, 100},
+                                         DonePercentCase{0, 4, 0}));
 
 TEST(UProjects, DefaultTasksReplaceExistingOnesInOrder)
 {

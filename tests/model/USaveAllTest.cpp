@@ -1,10 +1,10 @@
 #include "model/USaveAll.h"
 
+#include "TFillingFolder.h"
+#include "TTempFolder.h"
 #include "common/UErrors.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
-#include "TFillingFolder.h"
-#include "TTempFolder.h"
 
 #include <gtest/gtest.h>
 

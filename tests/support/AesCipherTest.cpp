@@ -21,7 +21,7 @@ const KnownAnswer Appendix[] = {
     {"000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f", "8ea2b7ca516745bfeafc49904b496089"},
 };
 
-class AesKnownAnswer : public testing::TestWithParam<KnownAnswer> {};
+class AesKnownAnswer : public testing::TestWithParam<KnownAnswer> { };
 
 } // namespace
 

@@ -23,7 +23,10 @@ Bytes Sample(std::size_t length)
 // A stream buffer that accepts `limit` bytes and then fails every write.
 class FullDisk : public std::streambuf {
 public:
-    explicit FullDisk(std::size_t limit) : Limit(limit) {}
+    explicit FullDisk(std::size_t limit)
+        : Limit(limit)
+    {
+    }
     std::size_t Written = 0;
 
 protected:

@@ -32,8 +32,9 @@ Bytes Pbkdf2(const std::string& passphrase, const Bytes& salt, std::size_t lengt
 // enciphered in ECB mode and XORed onto the data.
 void CounterMode(const Bytes& key, Bytes& data)
 {
-    const EVP_CIPHER* cipher =
-        key.size() == 16 ? EVP_aes_128_ecb() : key.size() == 24 ? EVP_aes_192_ecb() : EVP_aes_256_ecb();
+    const EVP_CIPHER* cipher = key.size() == 16 ? EVP_aes_128_ecb()
+        : key.size() == 24                      ? EVP_aes_192_ecb()
+                                                : EVP_aes_256_ecb();
     EVP_CIPHER_CTX* context = EVP_CIPHER_CTX_new();
     EVP_EncryptInit_ex(context, cipher, nullptr, key.data(), nullptr);
     EVP_CIPHER_CTX_set_padding(context, 0);
@@ -91,8 +92,7 @@ ForeignResult ForeignRead(const std::string& passphrase, int mode, const Bytes& 
     const Bytes material = Pbkdf2(passphrase, salt, 2 * keyLength + 2);
     result.VerifierMatched = std::equal(material.end() - 2, material.end(), container.begin() + saltLength);
     const Bytes cipherText(container.begin() + static_cast<long>(saltLength) + 2, container.end() - 10);
-    result.CodeMatched =
-        Code(Bytes(material.begin() + keyLength, material.begin() + 2 * keyLength), cipherText) ==
+    result.CodeMatched = Code(Bytes(material.begin() + keyLength, material.begin() + 2 * keyLength), cipherText) ==
         Bytes(container.end() - 10, container.end());
     result.Plain = cipherText;
     CounterMode(Bytes(material.begin(), material.begin() + keyLength), result.Plain);

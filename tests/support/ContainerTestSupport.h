@@ -8,8 +8,7 @@
 
 Bytes EncryptBytes(const std::string& passphrase, const Bytes& plain, std::uint32_t bufferSize = 4096);
 // Decrypts the whole of `container`; `plain` receives what was written.
-bool DecryptBytes(const std::string& passphrase, const Bytes& container, Bytes& plain,
-                  std::uint32_t bufferSize = 4096);
+bool DecryptBytes(const std::string& passphrase, const Bytes& container, Bytes& plain, std::uint32_t bufferSize = 4096);
 
 struct ForeignResult {
     bool VerifierMatched = false;

@@ -15,8 +15,7 @@ struct Rfc6070Case {
     const char* Key;
 };
 
-std::string Derive(const std::string& password, const std::string& salt, std::uint32_t iterations,
-                   std::size_t length)
+std::string Derive(const std::string& password, const std::string& salt, std::uint32_t iterations, std::size_t length)
 {
     Bytes out(length);
     DeriveKey(reinterpret_cast<const std::uint8_t*>(password.data()), static_cast<std::uint32_t>(password.size()),
@@ -41,4 +40,3 @@ TEST(DeriveKey, GivesTheRfc6070Keys)
     for (const auto& c : cases)
         EXPECT_EQ(Derive(c.Password, c.Salt, c.Iterations, std::strlen(c.Key) / 2), c.Key) << c.Password;
 }
-

@@ -1,6 +1,6 @@
 // FileCipherInit's refusals, and that the container streams write nothing when it refuses.
-#include "support/Encryption.h"
 #include "support/FileCipher.h"
+#include "support/Encryption.h"
 
 #include "TestBytes.h"
 

@@ -86,4 +86,3 @@ TEST(HmacSha1, KeyLongerThanABlockActsAsItsDigest)
         EXPECT_EQ(Mac(key, data), Mac(digest, data)) << keyLength;
     }
 }
-

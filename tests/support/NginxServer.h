@@ -8,28 +8,28 @@
 
 class TNginxServer {
 public:
-  // Locations served: "/" static files from DocumentRoot(); "/chunked/" the same files with
-  // chunked transfer coding (server-side includes drop the length); "/form" answers any
-  // method with "OK". The access log records "<connection> <request number> <request line>".
-  TNginxServer();
-  ~TNginxServer();
-  TNginxServer(const TNginxServer&) = delete;
-  TNginxServer& operator=(const TNginxServer&) = delete;
+    // Locations served: "/" static files from DocumentRoot(); "/chunked/" the same files with
+    // chunked transfer coding (server-side includes drop the length); "/form" answers any
+    // method with "OK". The access log records "<connection> <request number> <request line>".
+    TNginxServer();
+    ~TNginxServer();
+    TNginxServer(const TNginxServer&) = delete;
+    TNginxServer& operator=(const TNginxServer&) = delete;
 
-  [[nodiscard]] int Port() const { return FPort; }
-  [[nodiscard]] std::string Url(const std::string& target) const;
-  [[nodiscard]] const std::string& DocumentRoot() const { return FRoot; }
-  // The access log so far (nginx writes it as each request ends).
-  [[nodiscard]] std::string AccessLog() const;
+    [[nodiscard]] int Port() const { return FPort; }
+    [[nodiscard]] std::string Url(const std::string& target) const;
+    [[nodiscard]] const std::string& DocumentRoot() const { return FRoot; }
+    // The access log so far (nginx writes it as each request ends).
+    [[nodiscard]] std::string AccessLog() const;
 
 private:
-  // Runs nginx on FPort; "" once it serves, else what its error log says.
-  std::string Start(const std::string& nginx);
+    // Runs nginx on FPort; "" once it serves, else what its error log says.
+    std::string Start(const std::string& nginx);
 
-  std::string FFolder;
-  std::string FRoot;
-  int FPort = 0;
-  pid_t FPid = -1;
+    std::string FFolder;
+    std::string FRoot;
+    int FPort = 0;
+    pid_t FPid = -1;
 };
 
 // Writes `size` bytes of a reproducible pattern to `path`; returns the bytes written.

@@ -47,7 +47,7 @@ void ModelMix(std::uint8_t* buffer)
         SHA_LONG* words[5] = {&context.h0, &context.h1, &context.h2, &context.h3, &context.h4};
         for (std::size_t w = 0; w < 5; ++w)
             *words[w] = (std::uint32_t{state[4 * w]} << 24) | (std::uint32_t{state[4 * w + 1]} << 16) |
-                        (std::uint32_t{state[4 * w + 2]} << 8) | std::uint32_t{state[4 * w + 3]};
+                (std::uint32_t{state[4 * w + 2]} << 8) | std::uint32_t{state[4 * w + 3]};
         std::uint8_t block[64];
         for (std::size_t j = 0; j < 64; ++j)
             block[j] = buffer[(i + j) % 260];

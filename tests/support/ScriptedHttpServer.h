@@ -10,48 +10,48 @@
 #include <vector>
 
 struct TScriptedAnswer {
-  std::string Bytes;   // sent exactly as given
-  bool Close = false;  // close the connection after sending
-  bool Hang = false;   // send nothing and hold the connection until the client leaves
-  int DelayMs = 0;     // wait this long before sending
-  std::string Later;   // sent LaterDelayMs after Bytes
-  int LaterDelayMs = 0;
+    std::string Bytes;  // sent exactly as given
+    bool Close = false; // close the connection after sending
+    bool Hang = false;  // send nothing and hold the connection until the client leaves
+    int DelayMs = 0;    // wait this long before sending
+    std::string Later;  // sent LaterDelayMs after Bytes
+    int LaterDelayMs = 0;
 };
 
 struct TRecordedRequest {
-  int Connection = 0;  // 1 for the first accepted connection, and so on
-  std::string Bytes;
+    int Connection = 0; // 1 for the first accepted connection, and so on
+    std::string Bytes;
 };
 
 class TScriptedHttpServer {
 public:
-  TScriptedHttpServer();
-  ~TScriptedHttpServer();
+    TScriptedHttpServer();
+    ~TScriptedHttpServer();
 
-  [[nodiscard]] int Port() const { return FPort; }
-  // "http://127.0.0.1:<port>" followed by `target`.
-  [[nodiscard]] std::string Url(const std::string& target) const;
+    [[nodiscard]] int Port() const { return FPort; }
+    // "http://127.0.0.1:<port>" followed by `target`.
+    [[nodiscard]] std::string Url(const std::string& target) const;
 
-  void Enqueue(TScriptedAnswer answer);
-  void Answer(const std::string& bytes, bool close = false);
+    void Enqueue(TScriptedAnswer answer);
+    void Answer(const std::string& bytes, bool close = false);
 
-  [[nodiscard]] std::vector<TRecordedRequest> Requests() const;
-  [[nodiscard]] int Connections() const;
+    [[nodiscard]] std::vector<TRecordedRequest> Requests() const;
+    [[nodiscard]] int Connections() const;
 
 private:
-  void Run();
-  void Serve(int client);
-  bool ReadRequest(int client, std::string& pending, std::string& request);
-  bool WaitReadable(int fd);
+    void Run();
+    void Serve(int client);
+    bool ReadRequest(int client, std::string& pending, std::string& request);
+    bool WaitReadable(int fd);
 
-  int FListener = -1;
-  int FPort = 0;
-  int FStop[2] = {-1, -1};
-  mutable std::mutex FLock;
-  std::deque<TScriptedAnswer> FScript;
-  std::vector<TRecordedRequest> FRequests;
-  int FConnections = 0;
-  std::thread FThread;
+    int FListener = -1;
+    int FPort = 0;
+    int FStop[2] = {-1, -1};
+    mutable std::mutex FLock;
+    std::deque<TScriptedAnswer> FScript;
+    std::vector<TRecordedRequest> FRequests;
+    int FConnections = 0;
+    std::thread FThread;
 };
 
 // An answer that never comes; one that comes after `delayMs`.

@@ -23,7 +23,8 @@ TEST(WinZipLayout, ForeignReaderReadsOurContainers)
     for (int mode = 1; mode <= 3; ++mode) {
         for (std::size_t length : {0u, 1u, 15u, 16u, 17u, 4096u, 5000u}) {
             const Bytes text = Sample(length, static_cast<std::uint8_t>(mode));
-            const ForeignResult foreign = ForeignRead(Passphrases[mode - 1], mode, EncryptBytes(Passphrases[mode - 1], text));
+            const ForeignResult foreign =
+                ForeignRead(Passphrases[mode - 1], mode, EncryptBytes(Passphrases[mode - 1], text));
             EXPECT_TRUE(foreign.VerifierMatched) << mode << "/" << length;
             EXPECT_TRUE(foreign.CodeMatched) << mode << "/" << length;
             EXPECT_EQ(foreign.Plain, text) << mode << "/" << length;
@@ -38,7 +39,8 @@ TEST(WinZipLayout, WeReadTheForeignWritersContainers)
         for (std::size_t length : {0u, 1u, 15u, 16u, 17u, 4096u, 5000u}) {
             const Bytes text = Sample(length, 0x21);
             Bytes plain;
-            EXPECT_TRUE(DecryptBytes(Passphrases[mode - 1], ForeignWrite(Passphrases[mode - 1], mode, salt, text), plain, 1000))
+            EXPECT_TRUE(
+                DecryptBytes(Passphrases[mode - 1], ForeignWrite(Passphrases[mode - 1], mode, salt, text), plain, 1000))
                 << mode << "/" << length;
             EXPECT_EQ(plain, text) << mode << "/" << length;
         }

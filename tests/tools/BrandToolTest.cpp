@@ -15,8 +15,8 @@ protected:
     // `prefix` runs in the same shell first (e.g. to set a resource limit).
     int Run(const std::string& arguments, const std::string& prefix = "")
     {
-        const std::string command = prefix + "'" TASKWREN_BRAND "' " + arguments + " >'" + Folder.File("stdout") + "' 2>'" +
-                                    Folder.File("stderr") + "'";
+        const std::string command = prefix + "'" TASKWREN_BRAND "' " + arguments + " >'" + Folder.File("stdout") +
+            "' 2>'" + Folder.File("stderr") + "'";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }

@@ -19,25 +19,24 @@ constexpr std::uint32_t BufferSize = 262144;
 constexpr int ExitMismatch = 1;
 constexpr int ExitUsage = 2;
 
-constexpr const char* HelpText =
-    "Usage: taskwren-brand [--passphrase TEXT] encrypt PLAIN CONTAINER\n"
-    "       taskwren-brand [--passphrase TEXT] decrypt CONTAINER PLAIN\n"
-    "       taskwren-brand --help\n"
-    "\n"
-    "Makes and reads the encrypted settings file (dbsettings.dat) of a branded copy.\n"
-    "\n"
-    "  encrypt   enciphers the file PLAIN into a new container CONTAINER\n"
-    "  decrypt   checks the container CONTAINER and writes its plain text to PLAIN;\n"
-    "            nothing is written unless the password verifier and the\n"
-    "            authentication code both match\n"
-    "\n"
-    "  --passphrase TEXT  use TEXT instead of the program's settings passphrase\n"
-    "                     (up to 31 characters AES-128, 32 to 47 AES-192,\n"
-    "                     48 to 128 AES-256)\n"
-    "  --help             show this text\n"
-    "\n"
-    "Exit status: 0 success; 1 the container does not match the passphrase or is\n"
-    "damaged; 2 wrong usage or a file that cannot be read or written.\n";
+constexpr const char* HelpText = "Usage: taskwren-brand [--passphrase TEXT] encrypt PLAIN CONTAINER\n"
+                                 "       taskwren-brand [--passphrase TEXT] decrypt CONTAINER PLAIN\n"
+                                 "       taskwren-brand --help\n"
+                                 "\n"
+                                 "Makes and reads the encrypted settings file (dbsettings.dat) of a branded copy.\n"
+                                 "\n"
+                                 "  encrypt   enciphers the file PLAIN into a new container CONTAINER\n"
+                                 "  decrypt   checks the container CONTAINER and writes its plain text to PLAIN;\n"
+                                 "            nothing is written unless the password verifier and the\n"
+                                 "            authentication code both match\n"
+                                 "\n"
+                                 "  --passphrase TEXT  use TEXT instead of the program's settings passphrase\n"
+                                 "                     (up to 31 characters AES-128, 32 to 47 AES-192,\n"
+                                 "                     48 to 128 AES-256)\n"
+                                 "  --help             show this text\n"
+                                 "\n"
+                                 "Exit status: 0 success; 1 the container does not match the passphrase or is\n"
+                                 "damaged; 2 wrong usage or a file that cannot be read or written.\n";
 
 int Fail(int status, const std::string& message)
 {
