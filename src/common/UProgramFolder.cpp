@@ -1,5 +1,6 @@
 #include "common/UProgramFolder.h"
 
+#include "common/UAsciiText.h"
 #include "common/UErrors.h"
 
 #include <fcntl.h>
@@ -20,18 +21,6 @@ std::string Quoted(std::string_view name)
 [[noreturn]] void Fail(const char* action, std::string_view name, int error)
 {
     throw EFileError(std::string("Cannot ") + action + " " + Quoted(name) + ": " + std::strerror(error));
-}
-
-bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
 }
 
 // Closes a descriptor on every way out.
@@ -84,7 +73,7 @@ std::optional<std::string> TProgramFolder::ExistingName(std::string_view name, s
     std::optional<std::string> found;
     for (std::filesystem::directory_iterator it(Folder, error), end; !error && it != end; it.increment(error)) {
         std::string candidate = it->path().filename().string();
-        if (SameNameIgnoringAsciiCase(candidate, name) && (!found || candidate < *found))
+        if (EqualsIgnoringAsciiCase(candidate, name) && (!found || candidate < *found))
             found = std::move(candidate);
     }
     return found;

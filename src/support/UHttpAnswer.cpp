@@ -1,5 +1,6 @@
 #include "support/UHttpAnswer.h"
 
+#include "common/UAsciiText.h"
 #include "support/UHttpConnection.h"
 #include "support/UHttpError.h"
 
@@ -12,30 +13,6 @@ constexpr size_t ChunkBufferSize = 256 * 1024;
 // every byte, so that no server can feed the head without end.
 constexpr size_t MaxHeadLines = 1000;
 constexpr size_t MaxHeadBytes = 1024 * 1024;
-
-char Lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 void RequireLine(bool complete)
 {
@@ -82,7 +59,7 @@ void ReadHeaders(THttpConnection& connection, TPumpedWaiter& waiter, THttpAnswer
         CountHeadLine(line, lines, bytes);
         if ((line.front() == ' ' || line.front() == '\t') && !head.Headers.empty()) {
             std::string& value = head.Headers.back().second; // an obsolete folded continuation
-            const std::string_view more = Trim(line);
+            const std::string_view more = TrimSpacesAndTabs(line);
             if (!more.empty()) {
                 if (!value.empty())
                     value += ' ';
@@ -93,8 +70,8 @@ void ReadHeaders(THttpConnection& connection, TPumpedWaiter& waiter, THttpAnswer
         const size_t colon = line.find(':');
         if (colon == std::string::npos)
             continue; // not a header: nothing to keep
-        head.Headers.emplace_back(std::string(Trim(std::string_view(line).substr(0, colon))),
-                                  std::string(Trim(std::string_view(line).substr(colon + 1))));
+        head.Headers.emplace_back(std::string(TrimSpacesAndTabs(std::string_view(line).substr(0, colon))),
+                                  std::string(TrimSpacesAndTabs(std::string_view(line).substr(colon + 1))));
     }
 }
 
@@ -114,7 +91,7 @@ void ReadExactly(THttpConnection& connection, uint64_t length, THttpBodySink& si
 
 uint64_t ParseChunkSize(const std::string& line)
 {
-    const std::string_view digits = Trim(std::string_view(line).substr(0, line.find_first_of(" ;")));
+    const std::string_view digits = TrimSpacesAndTabs(std::string_view(line).substr(0, line.find_first_of(" ;")));
     uint64_t size = 0;
     const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), size, 16);
     if (digits.empty() || error != std::errc() || stop != digits.data() + digits.size())
@@ -147,7 +124,7 @@ void ReadChunked(THttpConnection& connection, THttpBodySink& sink, TPumpedWaiter
 const std::string* THttpAnswerHead::Find(std::string_view name) const
 {
     for (const auto& [key, value] : Headers)
-        if (EqualsNoCase(key, name))
+        if (EqualsIgnoringAsciiCase(key, name))
             return &value;
     return nullptr;
 }
@@ -156,14 +133,14 @@ std::vector<std::string> THttpAnswerHead::FindAll(std::string_view name) const
 {
     std::vector<std::string> values;
     for (const auto& [key, value] : Headers)
-        if (EqualsNoCase(key, name))
+        if (EqualsIgnoringAsciiCase(key, name))
             values.push_back(value);
     return values;
 }
 
 bool HeaderValueIs(const std::string* value, std::string_view token)
 {
-    return value != nullptr && EqualsNoCase(Trim(*value), token);
+    return value != nullptr && EqualsIgnoringAsciiCase(TrimSpacesAndTabs(*value), token);
 }
 
 THttpAnswerHead ReadAnswerHead(THttpConnection& connection, TPumpedWaiter& waiter)
@@ -193,7 +170,7 @@ bool ReadAnswerBody(THttpConnection& connection, const THttpAnswerHead& head, TH
     const std::string* lengthHeader = head.Find("Content-Length");
     uint64_t length = 0;
     if (lengthHeader != nullptr) {
-        const std::string_view text = Trim(*lengthHeader);
+        const std::string_view text = TrimSpacesAndTabs(*lengthHeader);
         const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), length);
         if (text.empty() || error != std::errc() || stop != text.data() + text.size())
             throw EHttpError("Invalid Content-Length: " + lengthHeader->substr(0, 80));
@@ -205,7 +182,7 @@ bool ReadAnswerBody(THttpConnection& connection, const THttpAnswerHead& head, TH
     const std::string* coding = head.Find("Transfer-Encoding");
     std::string lowered = coding == nullptr ? "" : *coding;
     for (char& c : lowered)
-        c = Lower(c);
+        c = LowerAscii(c);
     if (lowered.find("chunked") != std::string::npos) {
         ReadChunked(connection, sink, waiter, limitMs, buffer);
         return true;

@@ -1,34 +1,18 @@
 #include "support/UHttpCookies.h"
 
+#include "common/UAsciiText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <limits>
 
 namespace {
 
-std::string Lower(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    return out;
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Host equals the domain or ends with "." and the domain (RFC 6265, 5.1.3). A plain
 // substring test would hand the cookies of "news.com" to "fakenews.com".
 bool DomainMatches(std::string_view host, std::string_view domain)
 {
-    const std::string h = Lower(host);
+    const std::string h = LowerAscii(host);
     if (h == domain)
         return true;
     return h.size() > domain.size() && h.compare(h.size() - domain.size(), domain.size(), domain) == 0 &&
@@ -87,7 +71,7 @@ bool ParseHttpDate(std::string_view text, std::time_t& result)
     if (!TakeNumber(rest, 1, 31, day))
         return false;
     rest = SkipSpaces(rest);
-    const std::string monthName = Lower(rest.substr(0, std::min(rest.find_first_of(" \t"), size_t{3})));
+    const std::string monthName = LowerAscii(rest.substr(0, std::min(rest.find_first_of(" \t"), size_t{3})));
     rest.remove_prefix(monthName.size());
     const auto found =
         std::find_if(std::begin(Months), std::end(Months), [&](const char* m) { return monthName == m; });
@@ -113,17 +97,17 @@ void THttpCookieStore::Store(std::string_view host, std::string_view requestPath
                              std::time_t now)
 {
     TCookie cookie;
-    cookie.Domain = Lower(host);
+    cookie.Domain = LowerAscii(host);
     cookie.Path = DefaultPath(requestPath);
     bool expired = false;
     bool first = true;
     while (!header.empty()) {
         const size_t semicolon = header.find(';');
-        const std::string_view part = Trim(header.substr(0, semicolon));
+        const std::string_view part = TrimSpacesAndTabs(header.substr(0, semicolon));
         header = semicolon == std::string_view::npos ? std::string_view() : header.substr(semicolon + 1);
         const size_t equals = part.find('=');
-        const std::string_view name = Trim(part.substr(0, equals));
-        const std::string_view value = equals == std::string_view::npos ? "" : Trim(part.substr(equals + 1));
+        const std::string_view name = TrimSpacesAndTabs(part.substr(0, equals));
+        const std::string_view value = equals == std::string_view::npos ? "" : TrimSpacesAndTabs(part.substr(equals + 1));
         if (first) {
             if (equals == std::string_view::npos || name.empty())
                 return;
@@ -132,9 +116,9 @@ void THttpCookieStore::Store(std::string_view host, std::string_view requestPath
             first = false;
             continue;
         }
-        const std::string attribute = Lower(name);
+        const std::string attribute = LowerAscii(name);
         if (attribute == "domain" && !value.empty()) {
-            std::string domain = Lower(value.front() == '.' ? value.substr(1) : value);
+            std::string domain = LowerAscii(value.front() == '.' ? value.substr(1) : value);
             if (!DomainMatches(host, domain))
                 return;
             cookie.Domain = domain;

@@ -1,22 +1,11 @@
 #include "support/UHttpUrl.h"
 
+#include "common/UAsciiText.h"
 #include "support/UHttpError.h"
 
 #include <charconv>
 
 namespace {
-
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 // Splits "/dir/sub/doc?x=1" into path "/dir/sub/", document "doc" and query "?x=1".
 void SplitTarget(std::string_view target, THttpUrl& url)
@@ -92,7 +81,7 @@ THttpUrl ParseUrl(std::string_view address)
 
 void CheckHttpScheme(const THttpUrl& url)
 {
-    if (!EqualsNoCase(url.Scheme, "http"))
+    if (!EqualsIgnoringAsciiCase(url.Scheme, "http"))
         throw EHttpError("Unsupported protocol \"" + url.Scheme + "\": only http is supported.");
     if (url.Host.empty())
         throw EHttpError("The address names no host.");

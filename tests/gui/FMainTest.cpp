@@ -4,6 +4,7 @@
 #include "TTempFolder.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
+#include "support/TUnacceptingListener.h"
 #include "support/UHttp.h"
 #include "support/UHttpError.h"
 
@@ -21,39 +22,6 @@
 #include <QTreeWidget>
 
 #include <filesystem>
-
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-namespace {
-
-// A loopback port that takes connections into its backlog and never answers.
-class TSilentPort {
-public:
-    TSilentPort()
-    {
-        Socket = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        ::bind(Socket, reinterpret_cast<sockaddr*>(&address), length);
-        ::listen(Socket, 4);
-        ::getsockname(Socket, reinterpret_cast<sockaddr*>(&address), &length);
-        Port = ntohs(address.sin_port);
-    }
-    ~TSilentPort() { ::close(Socket); }
-    TSilentPort(const TSilentPort&) = delete;
-    TSilentPort& operator=(const TSilentPort&) = delete;
-
-    int Port = 0;
-
-private:
-    int Socket = -1;
-};
-
-} // namespace
 
 class FMainTest : public QObject {
     Q_OBJECT
@@ -356,11 +324,11 @@ private slots:
 
     void closingTheWindowEndsAWaitingRequest()
     {
-        TSilentPort server;
+        TUnacceptingListener server;
         auto window = Open();
         QTimer::singleShot(300, window.get(), [&window] { window->close(); });
-        const std::string address = "http://127.0.0.1:" + std::to_string(server.Port) + "/getlastnews.php";
-        QVERIFY_THROWS_EXCEPTION(EHttpError, static_cast<void>(window->IdHTTP1().PostForm(address, {{"a", "b"}})));
+        QVERIFY_THROWS_EXCEPTION(
+            EHttpError, static_cast<void>(window->IdHTTP1().PostForm(server.Url() + "getlastnews.php", {{"a", "b"}})));
         QVERIFY(!window->isVisible());
         QVERIFY(!window->IdHTTP1().Busy());
     }

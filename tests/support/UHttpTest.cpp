@@ -1,6 +1,7 @@
 #include "support/UHttp.h"
 
 #include "support/ScriptedHttpServer.h"
+#include "support/TUnacceptingListener.h"
 #include "support/ULocalClock.h"
 #include "support/UMessagePump.h"
 
@@ -456,43 +457,6 @@ TEST_F(UHttp, PeerClosingDuringTheUploadFailsTheCallWithoutKillingTheProcess)
     dropper.join();
     ::close(listener);
 }
-
-// A listener with a full accept queue leaves further connection attempts pending.
-class TUnacceptingListener {
-public:
-    TUnacceptingListener()
-    {
-        FListener = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        EXPECT_EQ(::bind(FListener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        EXPECT_EQ(::listen(FListener, 0), 0);
-        ::getsockname(FListener, reinterpret_cast<sockaddr*>(&address), &length);
-        FPort = ntohs(address.sin_port);
-        for (int i = 0; i < 3; ++i) {
-            const int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-            (void)::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
-            FFillers.push_back(filler);
-        }
-    }
-    ~TUnacceptingListener()
-    {
-        for (int fd : FFillers)
-            ::close(fd);
-        ::close(FListener);
-    }
-    TUnacceptingListener(const TUnacceptingListener&) = delete;
-    TUnacceptingListener& operator=(const TUnacceptingListener&) = delete;
-
-    [[nodiscard]] std::string Url() const { return "http://127.0.0.1:" + std::to_string(FPort) + "/"; }
-
-private:
-    int FListener = -1;
-    int FPort = 0;
-    std::vector<int> FFillers;
-};
 
 std::string FailureOf(const std::function<void()>& call)
 {
