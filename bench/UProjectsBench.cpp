@@ -1,6 +1,7 @@
 // Loading and saving a large planner: 2,000 projects of 50 tasks and 100,000 hour entries.
 
 #include "common/UProgramFolder.h"
+#include "model/UDataFiles.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
 #include "model/UProjectsFile.h"
@@ -78,7 +79,7 @@ public:
         TProjects projects;
         THours hours;
         FillModel(projects, hours);
-        SaveAll(projects, hours, folder);
+        SaveAll(projects, hours, folder, TUnreadDataFiles{});
         for (const char* name : {"categories.dat", "Projects.dat", "Hours.dat"})
             Bytes += std::filesystem::file_size(Folder / name);
     }
@@ -134,7 +135,7 @@ void BM_SaveDataFiles(benchmark::State& state)
     THours hours;
     Load(folder, projects, hours);
     for (auto _ : state)
-        SaveAll(projects, hours, folder);
+        SaveAll(projects, hours, folder, TUnreadDataFiles{});
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.Bytes));
 }
 BENCHMARK(BM_SaveDataFiles)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();

@@ -101,13 +101,13 @@ void TfrmMain::FormCreate()
     panDay->setFixedWidth(std::max(0, tabWidth - (CalendarLeft + CalendarWidth + CalendarGap)));
 
     Hours = std::make_unique<THours>();
-    RunStartupStep([this] { Hours->LoadHours(*Folder); });
+    RunStartupStep([this] { UnreadFiles.Load(TDataFile::Hours, [this] { Hours->LoadHours(*Folder); }); });
     AddHourRows();
     RunStartupStep([this] { RefreshDayActions(); });
     pgcMain->setCurrentWidget(stsTasks);
     Projects = std::make_unique<TProjects>();
-    RunStartupStep([this] { Projects->LoadCategories(*Folder); });
-    RunStartupStep([this] { Projects->LoadProjects(*Folder); });
+    RunStartupStep([this] { UnreadFiles.Load(TDataFile::Categories, [this] { Projects->LoadCategories(*Folder); }); });
+    RunStartupStep([this] { UnreadFiles.Load(TDataFile::Projects, [this] { Projects->LoadProjects(*Folder); }); });
     RunStartupStep([this] { RebuildTree(""); });
 }
 
@@ -225,7 +225,9 @@ void TfrmMain::ProcessPendingMessages()
 
 void TfrmMain::btnSaveClick()
 {
-    SaveAll(*Projects, *Hours, *Folder);
+    SaveAll(*Projects, *Hours, *Folder, UnreadFiles);
+    if (UnreadFiles.Any())
+        msgMain().Warn(AnsiToQString(UnreadFiles.KeptNotice()));
 }
 
 void TfrmMain::AddHourRows()

@@ -2,6 +2,7 @@
 // TfrmMain: the main window, its two pages, its start-up and its lifecycle.
 
 #include "app/UBrandSettings.h"
+#include "model/UDataFiles.h"
 
 #include <QWidget>
 
@@ -116,9 +117,10 @@ private:
     std::unique_ptr<TMessagePump> Pump;
     std::unique_ptr<TSystemLocalClock> Clock;
     std::unique_ptr<THttpClient> HttpClient;
-    bool Shown = false;       // FormShow has run (Qt shows again after a restore)
-    bool ShowDone = false;    // FormShow has finished; Timer2 waits for it
-    bool WelcomeLeft = false; // "Thanks" was pressed
+    TUnreadDataFiles UnreadFiles; // kept as they are by "Save Changes"
+    bool Shown = false;           // FormShow has run (Qt shows again after a restore)
+    bool ShowDone = false;        // FormShow has finished; Timer2 waits for it
+    bool WelcomeLeft = false;     // "Thanks" was pressed
 
     // Controls, each named as in the window's design.
     QTabWidget* pgcPrinc = nullptr;

@@ -3,7 +3,6 @@
 // accented Latin letters of 0xC0-0xFE and the pairs Š/š, Œ/œ, Ž/ž, Ÿ/ÿ.
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 namespace ansi_case_detail {
@@ -44,15 +43,4 @@ constexpr bool SameTextIgnoringCase(std::string_view a, std::string_view b)
         if (AnsiFold(a[i]) != AnsiFold(b[i]))
             return false;
     return true;
-}
-
-// A hash that agrees with SameTextIgnoringCase (FNV-1a over the folded bytes).
-constexpr std::uint64_t HashIgnoringCase(std::string_view text)
-{
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (char c : text) {
-        hash ^= AnsiFold(c);
-        hash *= 0x100000001b3ULL;
-    }
-    return hash;
 }

@@ -3,6 +3,7 @@
 #include "common/UAsciiText.h"
 #include "common/UErrors.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -21,6 +23,18 @@ std::string Quoted(std::string_view name)
 [[noreturn]] void Fail(const char* action, std::string_view name, int error)
 {
     throw EFileError(std::string("Cannot ") + action + " " + Quoted(name) + ": " + std::strerror(error));
+}
+
+// Without the listing no file of another letter case can be ruled out.
+[[noreturn]] void FailListing(const std::filesystem::path& folder, int error)
+{
+    throw EFileError("Cannot list the program folder " + Quoted(folder.string()) + ": " + std::strerror(error));
+}
+
+// A FIFO, a device, a folder or a socket under a data file's name is never read or replaced.
+[[noreturn]] void FailNotRegular(const char* action, std::string_view name)
+{
+    throw EFileError(std::string("Cannot ") + action + " " + Quoted(name) + ": Not a regular file");
 }
 
 // Closes a descriptor on every way out.
@@ -63,20 +77,50 @@ std::filesystem::path TProgramFolder::PathOf(std::string_view name) const
     return Folder / std::filesystem::path(std::string(name));
 }
 
+bool TProgramFolder::Exists(std::string_view name) const
+{
+    struct stat info { };
+    if (::stat(PathOf(name).c_str(), &info) == 0)
+        return true;
+    if (errno == ENOENT) // a link to nothing counts as no file
+        return false;
+    Fail("open", name, errno);
+}
+
+std::optional<std::string> TProgramFolder::NameInOtherCase(std::string_view name, std::string_view writtenName) const
+{
+    const int fd = OpenToRead(Folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        FailListing(Folder, errno);
+    std::unique_ptr<DIR, int (*)(DIR*)> listing(::fdopendir(fd), &::closedir);
+    if (!listing) {
+        const int error = errno;
+        ::close(fd);
+        FailListing(Folder, error);
+    }
+    std::optional<std::string> found;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(listing.get());
+        if (entry == nullptr) {
+            if (errno != 0)
+                FailListing(Folder, errno);
+            return found;
+        }
+        const std::string_view candidate = entry->d_name;
+        if (candidate != name && candidate != writtenName && EqualsIgnoringAsciiCase(candidate, name) &&
+            (!found || candidate < *found))
+            found = std::string(candidate);
+    }
+}
+
 std::optional<std::string> TProgramFolder::ExistingName(std::string_view name, std::string_view writtenName) const
 {
-    std::error_code error;
-    if (std::filesystem::exists(PathOf(name), error))
+    if (Exists(name))
         return std::string(name);
-    if (!writtenName.empty() && std::filesystem::exists(PathOf(writtenName), error))
+    if (!writtenName.empty() && writtenName != name && Exists(writtenName))
         return std::string(writtenName);
-    std::optional<std::string> found;
-    for (std::filesystem::directory_iterator it(Folder, error), end; !error && it != end; it.increment(error)) {
-        std::string candidate = it->path().filename().string();
-        if (EqualsIgnoringAsciiCase(candidate, name) && (!found || candidate < *found))
-            found = std::move(candidate);
-    }
-    return found;
+    return NameInOtherCase(name, writtenName);
 }
 
 std::string TProgramFolder::NameToWrite(std::string_view name, std::string_view writtenName) const
@@ -90,16 +134,25 @@ std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::
     const auto existing = ExistingName(name, writtenName);
     if (!existing)
         return std::nullopt;
-    TFileHandle file(::open(PathOf(*existing).c_str(), O_RDONLY | O_CLOEXEC));
+    const std::filesystem::path path = PathOf(*existing);
+    struct stat info { };
+    if (::stat(path.c_str(), &info) != 0)
+        Fail("open", *existing, errno);
+    if (!S_ISREG(info.st_mode))
+        FailNotRegular("read", *existing);
+    // Never blocks, should a FIFO have taken the file's place since the look above.
+    TFileHandle file(OpenToRead(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.Get() < 0)
         Fail("open", *existing, errno);
-    struct stat info { };
+    if (::fstat(file.Get(), &info) != 0)
+        Fail("read", *existing, errno);
+    if (!S_ISREG(info.st_mode))
+        FailNotRegular("read", *existing);
     std::string bytes;
-    if (::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode))
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
-        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
+        const ssize_t count = ReadSome(file.Get(), buffer, sizeof buffer);
         if (count == 0)
             break;
         if (count < 0) {
@@ -123,6 +176,12 @@ void TProgramFolder::WriteFile(std::string_view name, std::string_view bytes)
             target = std::move(real);
     }
     const std::filesystem::path folder = target.parent_path();
+    struct stat old { };
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (!replacing && errno != ENOENT)
+        Fail("replace", name, errno);
+    if (replacing && !S_ISREG(old.st_mode))
+        FailNotRegular("replace", name);
 
     std::filesystem::path temporary;
     int fd = -1;
@@ -135,8 +194,7 @@ void TProgramFolder::WriteFile(std::string_view name, std::string_view bytes)
 
     TFileHandle file(fd);
     try {
-        struct stat old { };
-        if (::stat(target.c_str(), &old) == 0) { // keep who may read the old file
+        if (replacing) { // keep who may read the old file
             ::fchmod(file.Get(), old.st_mode & 07777);
             [[maybe_unused]] const int ignored = ::fchown(file.Get(), old.st_uid, old.st_gid);
         }
@@ -156,6 +214,16 @@ void TProgramFolder::WriteFile(std::string_view name, std::string_view bytes)
     TFileHandle directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.Get() >= 0)
         ::fsync(directory.Get());
+}
+
+int TProgramFolder::OpenToRead(const std::filesystem::path& path, int flags) const
+{
+    return ::open(path.c_str(), flags);
+}
+
+ssize_t TProgramFolder::ReadSome(int fd, char* buffer, std::size_t size) const
+{
+    return ::read(fd, buffer, size);
 }
 
 ssize_t TProgramFolder::WriteSome(int fd, const char* data, std::size_t size)

@@ -21,7 +21,8 @@ public:
     // The name under which the file exists: `name` itself, else `writtenName` (the name the
     // program writes it under, when that differs), else the first (by byte order) entry
     // whose name differs from `name` only in ASCII letter case, as left by a copy from a
-    // case-insensitive file system. None when none exists.
+    // case-insensitive file system. None when none exists. Throws EFileError when that
+    // cannot be told: the folder cannot be searched or listed, or a name cannot be looked up.
     [[nodiscard]] std::optional<std::string> ExistingName(std::string_view name,
                                                           std::string_view writtenName = {}) const;
 
@@ -29,22 +30,34 @@ public:
     // so that no stale second copy appears, else `writtenName`.
     [[nodiscard]] std::string NameToWrite(std::string_view name, std::string_view writtenName) const;
 
-    // The whole file found by ExistingName, or none when it does not exist.
-    // Throws EFileError when it exists but cannot be read.
+    // The whole file found by ExistingName, or none when it does not exist. Throws
+    // EFileError when it exists but cannot be read, or is not a regular file (a FIFO or a
+    // device is never opened in a way that blocks or reads without end). A link to a
+    // regular file is read through.
     [[nodiscard]] std::optional<std::string> ReadFile(std::string_view name, std::string_view writtenName = {}) const;
 
     // Replaces (or creates) the file `name` with `bytes` through a temporary file that is
     // flushed to disk and renamed over it, so a failed write leaves the old file whole. The
     // new file keeps the old one's permissions, and a link is followed to the file it names.
-    // Throws EFileError.
+    // Throws EFileError, also when what stands under the name is not a regular file, which
+    // is then left untouched.
     void WriteFile(std::string_view name, std::string_view bytes);
 
 protected:
+    // Opens `path` for reading with `flags`; returns the descriptor, or -1 with errno set.
+    // Used for the data files and for listing the folder. A seam for tests of files and
+    // folders that cannot be read, which root could read all the same.
+    virtual int OpenToRead(const std::filesystem::path& path, int flags) const;
+    // Reads part of a file into `buffer`; returns the count read, 0 at its end, or -1 with
+    // errno set. A seam for tests of a disk that fails while reading.
+    virtual ssize_t ReadSome(int fd, char* buffer, std::size_t size) const;
     // Writes part of `data`; returns the count written, or -1 with errno set. A seam for
     // tests that make a disk fill up.
     virtual ssize_t WriteSome(int fd, const char* data, std::size_t size);
 
 private:
+    [[nodiscard]] bool Exists(std::string_view name) const;
+    [[nodiscard]] std::optional<std::string> NameInOtherCase(std::string_view name, std::string_view writtenName) const;
     void WriteAll(int fd, std::string_view bytes, std::string_view name);
 
     std::filesystem::path Folder;

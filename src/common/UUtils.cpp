@@ -26,15 +26,16 @@ void ReplacePairs(std::string& text, char c, char replacement)
 
 } // namespace
 
-void SplitByChar(char separator, std::string_view text, std::vector<std::string>& list)
+void SplitByChar(char separator, std::string_view text, std::vector<std::string>& list, std::size_t maxFields)
 {
     list.clear();
     std::string_view::size_type start = 0;
-    for (auto at = text.find(separator); at != std::string_view::npos; at = text.find(separator, start)) {
+    for (auto at = text.find(separator); at != std::string_view::npos && list.size() < maxFields;
+         at = text.find(separator, start)) {
         list.emplace_back(text.substr(start, at - start));
         start = at + 1;
     }
-    if (start < text.size())
+    if (start < text.size() && list.size() < maxFields)
         list.emplace_back(text.substr(start));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Routines shared by several subsystems. All text is single-byte Windows-1252.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,7 +9,9 @@
 // Clears `list`, then appends every field of `text` ended by `separator`, even an empty
 // one; the text after the last separator is appended only when it is not empty.
 // "a^^b" gives a, "", b; "a^" gives a; "^" gives one empty field; "" gives none.
-void SplitByChar(char separator, std::string_view text, std::vector<std::string>& list);
+// Stops after `maxFields` fields, so that a reader that needs a few of them keeps no more.
+void SplitByChar(char separator, std::string_view text, std::vector<std::string>& list,
+                 std::size_t maxFields = SIZE_MAX);
 
 // Storage escape of line breaks: CR becomes 0xA5 0xA5, LF becomes 0xA7 0xA7.
 std::string EncodeLineBreaks(std::string_view text);

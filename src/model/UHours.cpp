@@ -2,6 +2,7 @@
 
 #include "common/UAnsiCase.h"
 #include "common/UProgramFolder.h"
+#include "common/USipHash.h"
 #include "common/UUtils.h"
 #include "model/UTextLines.h"
 
@@ -10,6 +11,7 @@
 namespace {
 
 constexpr std::size_t MinimumSlots = 64;
+constexpr std::size_t HourFields = 3; // Date, Hour, Action; further fields are ignored
 
 std::size_t SlotCountFor(std::size_t entries)
 {
@@ -17,6 +19,22 @@ std::size_t SlotCountFor(std::size_t entries)
     while (slots < entries * 2) // at most half full keeps probe runs short
         slots *= 2;
     return slots;
+}
+
+// Agrees with SameTextIgnoringCase. Keyed per process, because the keys come from a file
+// that could otherwise be built to pile every key onto one probe run.
+std::uint64_t HashIgnoringCase(std::string_view text)
+{
+    TSipHash24 hash(ProcessSipKey());
+    unsigned char folded[64];
+    while (!text.empty()) {
+        const std::size_t count = std::min(text.size(), sizeof folded);
+        for (std::size_t i = 0; i < count; ++i)
+            folded[i] = AnsiFold(text[i]);
+        hash.Add(folded, count);
+        text.remove_prefix(count);
+    }
+    return hash.Finish();
 }
 
 } // namespace
@@ -114,8 +132,8 @@ void ParseHours(std::string_view text, THours& hours)
     ForEachLine(text, [&](std::string_view line) {
         if (IsBlankLine(line))
             return;
-        SplitByChar('^', DecodeLineBreaks(line), fields);
-        fields.resize(std::max<std::size_t>(fields.size(), 3));
+        SplitByChar('^', DecodeLineBreaks(line), fields, HourFields);
+        fields.resize(HourFields);
         auto entry = std::make_unique<TToDoHour>();
         entry->Date = std::move(fields[0]);
         entry->Hour = std::move(fields[1]);

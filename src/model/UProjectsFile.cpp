@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::string_view HeaderMarker = "Header^";
 constexpr std::string_view EndMarker = "EndProject";
+// Header lines and task lines both carry five fields; whatever follows them is ignored.
+constexpr std::size_t LineFields = 5;
 
 std::string FieldOrEmpty(std::vector<std::string>& fields, std::size_t index)
 {
@@ -66,7 +68,7 @@ private:
     void StartProject(std::string_view line)
     {
         EnterPending();
-        SplitByChar('^', DecodeLineBreaks(TrimLeftBlanks(line)), Fields);
+        SplitByChar('^', DecodeLineBreaks(TrimLeftBlanks(line)), Fields, LineFields);
         Pending = std::make_unique<TProject>();
         Pending->Name = FieldOrEmpty(Fields, 1);
         Pending->Category = FieldOrEmpty(Fields, 2);
@@ -86,7 +88,7 @@ private:
     // Lines after an end line and before the next header still belong to the ended project.
     void AddTask(std::string_view line)
     {
-        ParseTaskLine(DecodeLineBreaks(line), Fields);
+        ParseTaskLine(DecodeLineBreaks(line), Fields, LineFields);
         const bool done = !Fields.empty() && Fields[0] == "True";
         auto task = std::make_unique<TTask>(done, FieldOrEmpty(Fields, 1), FieldOrEmpty(Fields, 2),
                                             FieldOrEmpty(Fields, 3), FieldOrEmpty(Fields, 4));

@@ -1,11 +1,15 @@
 #include "model/USaveAll.h"
 
+#include "model/UDataFiles.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
 
-void SaveAll(const TProjects& projects, const THours& hours, TProgramFolder& folder)
+void SaveAll(const TProjects& projects, const THours& hours, TProgramFolder& folder, const TUnreadDataFiles& unread)
 {
-    projects.SaveCategories(folder);
-    projects.SaveProjects(folder);
-    hours.SaveHours(folder);
+    if (!unread.IsUnread(TDataFile::Categories))
+        projects.SaveCategories(folder);
+    if (!unread.IsUnread(TDataFile::Projects))
+        projects.SaveProjects(folder);
+    if (!unread.IsUnread(TDataFile::Hours))
+        hours.SaveHours(folder);
 }

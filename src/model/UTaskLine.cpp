@@ -18,16 +18,16 @@ public:
     {
     }
 
-    void ReadInto(std::vector<std::string>& fields)
+    void ReadInto(std::vector<std::string>& fields, std::size_t maxFields)
     {
         SkipBlanks();
-        while (!AtEnd()) {
+        while (!AtEnd() && fields.size() < maxFields) {
             fields.push_back(Current() == Quote ? ReadQuoted() : ReadUnquoted());
             SkipBlanks();
             if (!AtEnd() && Current() == Delimiter) {
                 ++Position;
                 SkipBlanks();
-                if (AtEnd())
+                if (AtEnd() && fields.size() < maxFields)
                     fields.emplace_back(); // a trailing delimiter ends with one empty field
             }
         }
@@ -44,25 +44,38 @@ private:
     }
 
     // From after the opening quote to the next quote not doubled; unclosed runs to the end.
+    // Measured before it is built, so that a long field is allocated once, at its size.
     std::string ReadQuoted()
     {
-        std::string field;
         ++Position;
-        while (!AtEnd()) {
-            const auto next = Line.find(Quote, Position);
-            if (next == std::string_view::npos) {
-                field.append(Line.substr(Position));
-                Position = Line.size();
-                break;
-            }
-            field.append(Line.substr(Position, next - Position));
-            Position = next + 1;
-            if (AtEnd() || Current() != Quote)
-                break;
-            field.push_back(Quote);
-            ++Position;
-        }
+        std::size_t size = 0;
+        ScanQuoted([&](std::string_view piece) { size += piece.size(); });
+        std::string field;
+        field.reserve(size);
+        Position = ScanQuoted([&](std::string_view piece) { field.append(piece); });
         return field;
+    }
+
+    // Hands the pieces of the quoted field that starts at Position to `take`, a doubled
+    // quote as one quote; returns the position after the field.
+    template <class Take>
+    std::string_view::size_type ScanQuoted(Take&& take) const
+    {
+        auto at = Position;
+        while (at < Line.size()) {
+            const auto next = Line.find(Quote, at);
+            if (next == std::string_view::npos) {
+                take(Line.substr(at));
+                return Line.size();
+            }
+            take(Line.substr(at, next - at));
+            at = next + 1;
+            if (at >= Line.size() || Line[at] != Quote)
+                break;
+            take(Line.substr(at, 1));
+            ++at;
+        }
+        return at;
     }
 
     // Up to a delimiter or a blank. A NUL byte counts as text, so reading always moves on.
@@ -80,8 +93,8 @@ private:
 
 } // namespace
 
-void ParseTaskLine(std::string_view line, std::vector<std::string>& fields)
+void ParseTaskLine(std::string_view line, std::vector<std::string>& fields, std::size_t maxFields)
 {
     fields.clear();
-    TTaskLineReader(line).ReadInto(fields);
+    TTaskLineReader(line).ReadInto(fields, maxFields);
 }

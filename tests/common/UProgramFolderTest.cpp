@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 TEST(TProgramFolder, ExactNameWinsOverOtherLetterCases)
@@ -41,7 +43,7 @@ TEST(TProgramFolder, FileThatCannotBeReadRaisesAnError)
         projects.LoadCategories(folder);
         FAIL() << "no error";
     } catch (const EFileError& error) {
-        EXPECT_STREQ(error.what(), "Cannot read \"categories.dat\": Is a directory");
+        EXPECT_STREQ(error.what(), "Cannot read \"categories.dat\": Not a regular file");
     }
 }
 
@@ -103,4 +105,35 @@ TEST(TProgramFolder, FailedReplaceLeavesWhatWasThere)
     EXPECT_THROW(folder.WriteFile("a.dat", "data"), EFileError);
     EXPECT_EQ(temp.Read("a.dat/inside"), "x");
     EXPECT_EQ(temp.EntryCount(), 1u);
+}
+
+TEST(TProgramFolder, WriteRefusesAFifoOrADeviceAndLeavesTheNodeAsItIs)
+{
+    TTempFolder temp;
+    ASSERT_EQ(::mkfifo(temp.File("Hours.dat").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", temp.Path() / "categories.dat");
+    TProgramFolder folder(temp.Path());
+    for (const char* name : {"Hours.dat", "categories.dat"}) {
+        try {
+            folder.WriteFile(name, "data");
+            ADD_FAILURE() << name << " replaced";
+        } catch (const EFileError& error) {
+            EXPECT_EQ(error.what(), "Cannot replace \"" + std::string(name) + "\": Not a regular file");
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(temp.Path() / "Hours.dat"));
+    EXPECT_EQ(std::filesystem::read_symlink(temp.Path() / "categories.dat"), "/dev/null");
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_EQ(temp.EntryCount(), 2u);
+}
+
+TEST(TProgramFolder, LinkToARegularFileIsReadThroughAndALinkToNothingIsNoFile)
+{
+    TTempFolder temp;
+    temp.Write("real.txt", "held elsewhere");
+    std::filesystem::create_symlink("real.txt", temp.Path() / "Hours.dat");
+    std::filesystem::create_symlink("missing.txt", temp.Path() / "categories.dat");
+    TProgramFolder folder(temp.Path());
+    EXPECT_EQ(folder.ReadFile("Hours.dat"), "held elsewhere");
+    EXPECT_EQ(folder.ReadFile("categories.dat"), std::nullopt);
 }

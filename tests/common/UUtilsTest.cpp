@@ -59,3 +59,16 @@ TEST(LineBreaks, FlattenShowsEachBreakAsABlank)
 {
     EXPECT_EQ(FlattenLineBreaks("one\r\ntwo\nthree\r"), "one  two three ");
 }
+
+TEST(SplitByChar, ALimitKeepsTheFirstFieldsOfTheWholeSplit)
+{
+    for (const std::string_view text : {"a^b^c^d", "^^^^^^", "a^b^", "a", "", "a^^b^^c^"}) {
+        const Fields whole = Split(text);
+        for (std::size_t limit = 0; limit <= whole.size() + 1; ++limit) {
+            Fields limited;
+            SplitByChar('^', text, limited, limit);
+            EXPECT_EQ(limited, Fields(whole.begin(), whole.begin() + std::min(limit, whole.size())))
+                << text << " up to " << limit;
+        }
+    }
+}

@@ -201,7 +201,7 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
         QCOMPARE(Messages.Shown.size(), 1);
         QCOMPARE(Messages.Shown.first().Kind, TMsgKind::Warning);
-        QCOMPARE(Messages.Shown.first().Text, QStringLiteral("Cannot replace \"Projects.dat\": Is a directory"));
+        QCOMPARE(Messages.Shown.first().Text, QStringLiteral("Cannot replace \"Projects.dat\": Not a regular file"));
         QVERIFY(Temp->Has("categories.dat"));
         QVERIFY(!Temp->Has("Hours.dat"));
         // The program goes on: a later save works once the obstacle is gone.
@@ -217,10 +217,21 @@ private slots:
         std::filesystem::remove(Temp->Path() / "categories.dat");
         std::filesystem::create_directory(Temp->Path() / "categories.dat");
         auto window = Open();
-        QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("Cannot read \"categories.dat\": Is a directory")});
+        QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("Cannot read \"categories.dat\": Not a regular file")});
         QCOMPARE(window->Projects->Count(), 3);
         QCOMPARE(window->Hours->Count(), 2);
         QVERIFY(window->isVisible());
+
+        // Saving keeps what could not be read, writes the rest and says so once.
+        Messages.Shown.clear();
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QVERIFY(std::filesystem::is_directory(Temp->Path() / "categories.dat"));
+        QVERIFY(Temp->Read("projects.dat").starts_with("Header^Web site^Work^"));
+        QCOMPARE(Messages.Shown.size(), 1);
+        QCOMPARE(Messages.Shown.first().Kind, TMsgKind::Warning);
+        QCOMPARE(Messages.Shown.first().Text,
+                 QStringLiteral("\"categories.dat\" was not saved and was left as it is, because it could not be read "
+                                "when the program started:\nCannot read \"categories.dat\": Not a regular file"));
     }
 
     void welcomePageShowsFirstAndHoldsTheStartupCheckBack()

@@ -62,3 +62,16 @@ TEST(ParseTaskLine, NulBytesAreTextAndNeverStallTheReader)
     EXPECT_EQ(Parse(std::string("\0,\0a", 4)), (Fields{std::string("\0", 1), std::string("\0a", 2)}));
     EXPECT_EQ(Parse(std::string("^x\0^", 4)), (Fields{std::string("x\0", 2)}));
 }
+
+TEST(ParseTaskLine, ALimitKeepsTheFirstFieldsOfTheWholeParse)
+{
+    for (const std::string_view line : {"^a^,^b^,^c^,^d^", ",,,,,,", "a,b,", "^a^^^,b", "^unclosed,x", ""}) {
+        const Fields whole = Parse(line);
+        for (std::size_t limit = 0; limit <= whole.size() + 1; ++limit) {
+            Fields limited;
+            ParseTaskLine(line, limited, limit);
+            EXPECT_EQ(limited, Fields(whole.begin(), whole.begin() + std::min(limit, whole.size())))
+                << line << " up to " << limit;
+        }
+    }
+}
