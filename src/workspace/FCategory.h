@@ -1,0 +1,26 @@
+#pragma once
+// TfrmCategory: the name of a category, for adding or renaming one.
+
+#include <QDialog>
+
+#include <string>
+
+class QLineEdit;
+class TMessageService;
+
+class TfrmCategory : public QDialog {
+    Q_OBJECT
+
+public:
+    // Captioned "Add category" until the caller sets its own caption.
+    explicit TfrmCategory(TMessageService& messages, QWidget* parent = nullptr);
+
+    void SetName(const std::string& name); // Windows-1252
+    [[nodiscard]] std::string Name() const; // exactly as typed
+
+private:
+    void btnOkClick();
+
+    TMessageService& Messages;
+    QLineEdit* edtName = nullptr;
+};
