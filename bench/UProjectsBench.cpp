@@ -1,5 +1,6 @@
 // Loading and saving a large planner: 2,000 projects of 50 tasks and 100,000 hour entries.
 
+#include "UPlannerData.h"
 #include "common/UProgramFolder.h"
 #include "model/UDataFiles.h"
 #include "model/UHours.h"
@@ -16,58 +17,9 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <string>
 
 namespace {
-
-constexpr int ProjectCount = 2000;
-constexpr int TasksPerProject = 50;
-constexpr int HourEntries = 100000;
-
-std::string Words(std::mt19937& random, int count)
-{
-    static const char* const words[] = {"review", "draft", "call", "supplier", "budget", "design",
-                                        "copy",   "page",  "test", "launch",   "client", "invoice"};
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0)
-            text.push_back(' ');
-        text += words[random() % 12];
-    }
-    return text;
-}
-
-void FillModel(TProjects& projects, THours& hours)
-{
-    std::mt19937 random(7);
-    for (int c = 0; c < 20; ++c)
-        projects.Categories.Append("Category " + std::to_string(c));
-    for (int p = 0; p < ProjectCount; ++p) {
-        auto project = std::make_unique<TProject>();
-        project->Name = "Project " + std::to_string(p) + " " + Words(random, 2);
-        project->Category = "Category " + std::to_string(p % 20);
-        project->StartDate = " 7/ 5/2008";
-        project->EndDate = "12/31/2008";
-        for (int t = 0; t < TasksPerProject; ++t) {
-            std::string description = Words(random, 4);
-            project->Tasks.Append(
-                description,
-                std::make_unique<TTask>(t % 3 == 0, description, Words(random, 8), " 7/ 6/2008", " 8/ 1/2008"));
-        }
-        std::string name = project->Name;
-        projects.Append(std::move(name), std::move(project));
-    }
-    for (int h = 0; h < HourEntries; ++h) {
-        auto entry = std::make_unique<TToDoHour>();
-        entry->Date = std::to_string(1 + h / 24 % 12) + "/" + std::to_string(1 + h / 288 % 28) + "/" +
-            std::to_string(2000 + h / 8064);
-        entry->Hour = HourCaption(1 + h % 24);
-        entry->Action = Words(random, 5);
-        std::string key = entry->HourKey();
-        hours.Append(std::move(key), std::move(entry));
-    }
-}
 
 class TDataSet {
 public:
@@ -78,7 +30,7 @@ public:
         TProgramFolder folder(Folder);
         TProjects projects;
         THours hours;
-        FillModel(projects, hours);
+        FillPlanner(projects, hours);
         SaveAll(projects, hours, folder, TUnreadDataFiles{});
         for (const char* name : {"categories.dat", "Projects.dat", "Hours.dat"})
             Bytes += std::filesystem::file_size(Folder / name);
@@ -144,7 +96,7 @@ void BM_HourKeyLookup(benchmark::State& state)
 {
     TProjects projects;
     THours hours;
-    FillModel(projects, hours);
+    FillPlanner(projects, hours);
     std::vector<std::string> keys;
     for (int i = 0; i < 1024; ++i)
         keys.push_back(hours.Label((i * 97) % hours.Count()));

@@ -7,19 +7,19 @@
 #include "model/USaveAll.h"
 #include "support/UHttp.h"
 #include "support/ULocalClock.h"
-#include "ui/TLinkLabel.h"
 #include "ui/TQtMessagePump.h"
 #include "ui/UAnsiText.h"
-#include "ui/UDates.h"
+#include "ui/UBrowserLauncher.h"
+#include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
-#include "ui/UIcons.h"
 #include "ui/UMessageService.h"
+#include "workspace/UDayPlanner.h"
+#include "workspace/UProjectTree.h"
+#include "workspace/UTaskList.h"
+#include "workspace/UWorkspace.h"
 
-#include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -28,7 +28,6 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QTreeWidget>
 
 namespace {
 
@@ -46,12 +45,24 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     , Pump(std::make_unique<TQtMessagePump>())
     , Clock(std::make_unique<TSystemLocalClock>())
     , HttpClient(std::make_unique<THttpClient>(*Pump, *Clock))
+    , State(std::make_unique<TWorkspaceState>())
 {
     if (Options.Messages == nullptr)
         OwnMessages = std::make_unique<TQtMessageService>(this);
     Messages = Options.Messages != nullptr ? Options.Messages : OwnMessages.get();
+    if (Options.Dialogs == nullptr)
+        OwnDialogs = std::make_unique<TQtDialogRunner>();
+    if (Options.Browser == nullptr)
+        OwnBrowser = std::make_unique<TDesktopBrowserLauncher>();
+    if (!Options.Today)
+        Options.Today = [] { return QDate::currentDate(); };
     SetErrorMessageService(Messages);
+    Services = std::make_unique<TWorkspaceServices>(TWorkspaceServices{
+        *Messages, Options.Dialogs != nullptr ? *Options.Dialogs : *OwnDialogs, Options.Today, this});
 
+    Tree = new TProjectTree(*State, *Services, this);
+    TaskList = new TTaskList(*State, *Services, this);
+    DayPlanner = new TDayPlanner(*State, *Services, this);
     BuildWindow();
     panBanner->installEventFilter(this);
     ConnectHandlers();
@@ -66,6 +77,10 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::ConnectHandlers()
 {
+    // The tree's choice of project drives the task list.
+    connect(Tree, &TProjectTree::ProjectChosen, TaskList, &TTaskList::ShowProjectTasks);
+    connect(Tree, &TProjectTree::ProjectPanelCleared, TaskList, &TTaskList::ClearProjectPanel);
+    Tree->AttachNewProjectButton(btn1);
     connect(btnThanks, &QPushButton::clicked, this, Guarded([this] { btnThanksClick(); }));
     connect(btnSave, &QPushButton::clicked, this, Guarded([this] { btnSaveClick(); }));
     auto* saveShortcut = new QShortcut(QKeySequence::Save, this);
@@ -73,24 +88,23 @@ void TfrmMain::ConnectHandlers()
     auto* thanksShortcut =
         new QShortcut(QKeySequence(Qt::Key_Return), stsWelcome, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(thanksShortcut, &QShortcut::activated, btnThanks, &QPushButton::click);
-    connect(tvwMain, &QTreeWidget::customContextMenuRequested, this, &TfrmMain::ShowTreeMenu);
-    connect(Timer1, &QTimer::timeout, this, Guarded([this] { RefreshDayActions(); }));
     connect(Timer2, &QTimer::timeout, this, Guarded([this] { Timer2Timer(); }));
 }
 
-void TfrmMain::RunStartupStep(const std::function<void()>& step)
+// Each start-up step is guarded: one that fails is reported, the others still run and the
+// window still opens.
+void TfrmMain::LoadDataFile(TDataFile file, const std::function<void()>& load)
 {
-    // One step that fails is reported; the others still run and the window still opens.
-    Guarded(step)();
+    Guarded([&] { UnreadFiles.Load(file, load); })();
 }
 
 void TfrmMain::FormCreate()
 {
     gifBanner->setGeometry(imgBanner->geometry());
-    RunStartupStep([this] {
+    Guarded([this] {
         if (Options.LoadBrandSettings)
             BrandSettings = Options.LoadBrandSettings(*Folder);
-    });
+    })();
     if (BrandSettings.WelcomeText.empty())
         Timer2->start();
     NewsList = std::make_unique<std::vector<std::string>>();
@@ -98,17 +112,17 @@ void TfrmMain::FormCreate()
     // The Calendar tab's width at the window's design size, less the calendar and a gap.
     const int frame = 2 * pgcMain->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     const int tabWidth = ClientWidth - ProjectsWidth - splMain->handleWidth() - frame;
-    panDay->setFixedWidth(std::max(0, tabWidth - (CalendarLeft + CalendarWidth + CalendarGap)));
+    DayPlanner->SetDayPanelWidth(tabWidth - (CalendarLeft + CalendarWidth + CalendarGap));
 
-    Hours = std::make_unique<THours>();
-    RunStartupStep([this] { UnreadFiles.Load(TDataFile::Hours, [this] { Hours->LoadHours(*Folder); }); });
-    AddHourRows();
-    RunStartupStep([this] { RefreshDayActions(); });
-    pgcMain->setCurrentWidget(stsTasks);
-    Projects = std::make_unique<TProjects>();
-    RunStartupStep([this] { UnreadFiles.Load(TDataFile::Categories, [this] { Projects->LoadCategories(*Folder); }); });
-    RunStartupStep([this] { UnreadFiles.Load(TDataFile::Projects, [this] { Projects->LoadProjects(*Folder); }); });
-    RunStartupStep([this] { RebuildTree(""); });
+    State->Hours = std::make_unique<THours>();
+    LoadDataFile(TDataFile::Hours, [this] { State->Hours->LoadHours(*Folder); });
+    DayPlanner->AddHourRows();
+    Guarded([this] { DayPlanner->RefreshDayActions(); })();
+    pgcMain->setCurrentWidget(TaskList->TasksTab());
+    State->Projects = std::make_unique<TProjects>();
+    LoadDataFile(TDataFile::Categories, [this] { State->Projects->LoadCategories(*Folder); });
+    LoadDataFile(TDataFile::Projects, [this] { State->Projects->LoadProjects(*Folder); });
+    Guarded([this] { Tree->RebuildTree(""); })();
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -125,7 +139,7 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 void TfrmMain::FormShow()
 {
-    pgcMain->setCurrentWidget(stsTasks);
+    pgcMain->setCurrentWidget(TaskList->TasksTab());
     for (int page = 0; page < pgcPrinc->count(); ++page) {
         pgcPrinc->setCurrentIndex(page);
         ProcessPendingMessages();
@@ -194,9 +208,11 @@ void TfrmMain::Timer2Timer()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    // FormCloseQuery: never refuses and never asks.
-    Updating = true;
-    Timer1->stop();
+    // FormCloseQuery: never refuses and never asks. Closing keeps the change handlers inert
+    // for good, whatever a rebuild does to Updating.
+    State->Updating = true;
+    State->Closing = true;
+    DayPlanner->StopRefreshing();
     Timer2->stop();
     event->accept();
     FormClose();
@@ -212,10 +228,11 @@ void TfrmMain::FormClose()
 
 void TfrmMain::FormDestroy()
 {
-    CurrentProject = nullptr;
+    State->Closing = true;
+    State->CurrentProject = nullptr;
     NewsList.reset();
-    Projects.reset();
-    Hours.reset();
+    State->Projects.reset();
+    State->Hours.reset();
 }
 
 void TfrmMain::ProcessPendingMessages()
@@ -225,72 +242,7 @@ void TfrmMain::ProcessPendingMessages()
 
 void TfrmMain::btnSaveClick()
 {
-    SaveAll(*Projects, *Hours, *Folder, UnreadFiles);
+    SaveAll(*State->Projects, *State->Hours, *Folder, UnreadFiles);
     if (UnreadFiles.Any())
         msgMain().Warn(AnsiToQString(UnreadFiles.KeptNotice()));
-}
-
-void TfrmMain::AddHourRows()
-{
-    for (int row = 1; row <= 24; ++row)
-        lvwToDo->addTopLevelItem(new QTreeWidgetItem({AnsiToQString(HourCaption(row)), QString()}));
-}
-
-void TfrmMain::RefreshDayActions()
-{
-    const std::string date = QStringToAnsi(ShortDateText(calMain->selectedDate()));
-    for (int row = 0; row < lvwToDo->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = lvwToDo->topLevelItem(row);
-        const int found = Hours->IndexOf(date + "-" + QStringToAnsi(item->text(0)));
-        item->setText(1,
-                      found == THours::NotFound ? QString() : AnsiToQString(FlattenLineBreaks((*Hours)[found].Action)));
-    }
-}
-
-void TfrmMain::RebuildTree(const std::string& nameToSelect)
-{
-    Updating = true;
-    ClearProjectPanel();
-    tvwMain->clear();
-    const TTextList& categories = Projects->Categories;
-    for (int c = 0; c < categories.Count(); ++c) {
-        auto* categoryNode = new QTreeWidgetItem(tvwMain, {AnsiToQString(categories[c])});
-        categoryNode->setIcon(0, CategoryPicture());
-        for (int p = 0; p < Projects->Count(); ++p) {
-            const TProject& project = (*Projects)[p];
-            if (project.Category != categories[c])
-                continue;
-            auto* projectNode = new QTreeWidgetItem(categoryNode, {AnsiToQString(project.Name)});
-            projectNode->setIcon(0, ProjectPicture());
-            if (!nameToSelect.empty() && project.Name == nameToSelect)
-                tvwMain->setCurrentItem(projectNode);
-            categoryNode->setExpanded(true);
-        }
-    }
-    Updating = false;
-}
-
-void TfrmMain::ShowTreeMenu(const QPoint& position)
-{
-    // A right click selects the node under the pointer before the menu opens.
-    if (QTreeWidgetItem* item = tvwMain->itemAt(position))
-        tvwMain->setCurrentItem(item);
-    mnuTree->popup(tvwMain->viewport()->mapToGlobal(position));
-}
-
-void TfrmMain::ClearProjectPanel()
-{
-    Updating = true;
-    lvwItems->clear();
-    lblProjName->setText(QStringLiteral("Project Name:  "));
-    lblStartDate->setText(QStringLiteral("Start Date: "));
-    lblEndDate->setText(QStringLiteral("End Date: "));
-    SetGauge(0, QStringLiteral("0/0 tasks  "));
-    Updating = false;
-}
-
-void TfrmMain::SetGauge(int percent, const QString& text)
-{
-    MainGauge->setValue(percent);
-    MainGauge->setFormat(text + QStringLiteral("%p%"));
 }

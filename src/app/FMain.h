@@ -1,9 +1,11 @@
 #pragma once
-// TfrmMain: the main window, its two pages, its start-up and its lifecycle.
+// TfrmMain: the main window. It owns the model, the services, the pages and the lifecycle;
+// the regions' behaviour lives in parts that it builds and connects.
 
 #include "app/UBrandSettings.h"
 #include "model/UDataFiles.h"
 
+#include <QDate>
 #include <QWidget>
 
 #include <filesystem>
@@ -12,35 +14,39 @@
 #include <string>
 #include <vector>
 
-class QCalendarWidget;
 class QFrame;
-class QGroupBox;
-class QAction;
 class QLabel;
-class QMenu;
-class QProgressBar;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
 class QTextBrowser;
 class QTimer;
 class QToolButton;
-class QTreeWidget;
-class TLinkLabel;
-class TMessageService;
+class TBrowserLauncher;
+class TDayPlanner;
+class TDialogRunner;
 class THttpClient;
+class TLinkLabel;
 class TMessagePump;
-class TSystemLocalClock;
+class TMessageService;
 class TProgramFolder;
-class TProject;
-class TProjects;
-class THours;
+class TProjectTree;
+class TSystemLocalClock;
+class TTaskList;
+struct TWorkspaceServices;
+struct TWorkspaceState;
 
 struct TMainWindowOptions {
     // The folder every file of the program lies in: the executable's, or a test's.
     std::filesystem::path ProgramFolder;
     // The message box service; when none is given the window shows real message boxes.
     TMessageService* Messages = nullptr;
+    // Runs the modal dialogs; when none is given they run their own modal loops.
+    TDialogRunner* Dialogs = nullptr;
+    // Opens web addresses; when none is given the desktop's browser does.
+    TBrowserLauncher* Browser = nullptr;
+    // Today's date for the dialogs' date fields; when none is given, the system's.
+    std::function<QDate()> Today;
     // Reads the branding of this copy; when none is given the window keeps its built-in look.
     std::function<TBrandSettings(const TProgramFolder&)> LoadBrandSettings;
 };
@@ -57,14 +63,6 @@ public:
 
     TMessageService& msgMain() { return *Messages; }
     TProgramFolder& ProgramFolder() { return *Folder; }
-
-    // The model, owned by the window for the whole run.
-    std::unique_ptr<TProjects> Projects;
-    std::unique_ptr<THours> Hours;
-    TProject* CurrentProject = nullptr; // the project the task list shows; not an owner
-    bool Updating = false;              // keeps the tree and task list change handlers inert
-    std::unique_ptr<std::vector<std::string>> NewsList;
-    TBrandSettings BrandSettings;
     // The one HTTP client for the news service and the update directory.
     THttpClient& IdHTTP1() { return *HttpClient; }
 
@@ -84,10 +82,7 @@ private:
     QWidget* BuildMainPage();
     QWidget* BuildToolBar();
     QWidget* BuildBannerPanel();
-    QWidget* BuildDetailsPanel();
     QWidget* BuildWorkArea();
-    QWidget* BuildTasksTab();
-    QWidget* BuildCalendarTab();
     QWidget* BuildLinksPanel();
     void ConnectHandlers();
 
@@ -100,29 +95,34 @@ private:
     void btnSaveClick();
     void Timer2Timer();
 
-    void AddHourRows();
-    void RefreshDayActions();
-    void RebuildTree(const std::string& nameToSelect);
-    void ClearProjectPanel();
-    void SetGauge(int percent, const QString& text);
+    void LoadDataFile(TDataFile file, const std::function<void()>& load);
     void CentreBanner();
     void ProcessPendingMessages();
-    void RunStartupStep(const std::function<void()>& step);
-    void ShowTreeMenu(const QPoint& position);
 
     TMainWindowOptions Options;
     std::unique_ptr<TProgramFolder> Folder;
     std::unique_ptr<TMessageService> OwnMessages;
     TMessageService* Messages = nullptr;
+    std::unique_ptr<TDialogRunner> OwnDialogs;
+    std::unique_ptr<TBrowserLauncher> OwnBrowser;
     std::unique_ptr<TMessagePump> Pump;
     std::unique_ptr<TSystemLocalClock> Clock;
     std::unique_ptr<THttpClient> HttpClient;
+    std::unique_ptr<TWorkspaceState> State;
+    std::unique_ptr<TWorkspaceServices> Services;
+    std::unique_ptr<std::vector<std::string>> NewsList;
+    TBrandSettings BrandSettings;
     TUnreadDataFiles UnreadFiles; // kept as they are by "Save Changes"
-    bool Shown = false;           // FormShow has run (Qt shows again after a restore)
-    bool ShowDone = false;        // FormShow has finished; Timer2 waits for it
-    bool WelcomeLeft = false;     // "Thanks" was pressed
+    bool Shown = false;       // FormShow has run (Qt shows again after a restore)
+    bool ShowDone = false;    // FormShow has finished; Timer2 waits for it
+    bool WelcomeLeft = false; // "Thanks" was pressed
 
-    // Controls, each named as in the window's design.
+    // The parts, each driving the controls of its region.
+    TProjectTree* Tree = nullptr;
+    TTaskList* TaskList = nullptr;
+    TDayPlanner* DayPlanner = nullptr;
+
+    // The frame's controls, each named as in the window's design.
     QTabWidget* pgcPrinc = nullptr;
     QWidget* stsWelcome = nullptr;
     QWidget* stsMain = nullptr;
@@ -138,33 +138,10 @@ private:
     QFrame* panBanner = nullptr;
     QLabel* imgBanner = nullptr;
     QLabel* gifBanner = nullptr;
-    QLabel* lblProjName = nullptr;
-    QLabel* lblStartDate = nullptr;
-    QLabel* lblEndDate = nullptr;
-    QProgressBar* MainGauge = nullptr;
-    QGroupBox* grpProjects = nullptr;
-    QTreeWidget* tvwMain = nullptr;
-    QMenu* mnuTree = nullptr;
-    QAction* NewCategory1 = nullptr;
-    QAction* AddProject1 = nullptr;
-    QAction* Rename1 = nullptr;
-    QAction* Delete1 = nullptr;
     QSplitter* splMain = nullptr;
     QTabWidget* pgcMain = nullptr;
-    QWidget* stsTasks = nullptr;
-    QWidget* stsCalendar = nullptr;
-    QTreeWidget* lvwItems = nullptr;
-    QPushButton* btnAdd = nullptr;
-    QPushButton* btnEdit = nullptr;
-    QPushButton* btnRemove = nullptr;
-    QCalendarWidget* calMain = nullptr;
-    QWidget* panDay = nullptr;
-    QTreeWidget* lvwToDo = nullptr;
-    QPushButton* btnEditHour = nullptr;
-    QPushButton* btnClearHour = nullptr;
     QFrame* panLinks = nullptr;
     TLinkLabel* lblLink1URL = nullptr;
     TLinkLabel* lblLink2URL = nullptr;
-    QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
 };

@@ -105,6 +105,39 @@ void THours::Reserve(std::size_t count)
     Entries.Reserve(count);
 }
 
+std::string MakeHourKey(std::string_view date, std::string_view hour)
+{
+    std::string key;
+    key.reserve(date.size() + 1 + hour.size());
+    key.append(date).append("-").append(hour);
+    return key;
+}
+
+std::string TToDoHour::HourKey() const
+{
+    return MakeHourKey(Date, Hour);
+}
+
+void SetHourAction(THours& hours, const std::string& date, const std::string& hour, const std::string& action)
+{
+    std::string key = MakeHourKey(date, hour);
+    const int found = hours.IndexOf(key);
+    TToDoHour& entry = found == THours::NotFound ? hours.Append(std::move(key), std::make_unique<TToDoHour>())
+                                                 : hours[found];
+    entry.Date = date;
+    entry.Hour = hour;
+    entry.Action = action;
+}
+
+bool ClearHourAction(THours& hours, std::string_view date, std::string_view hour)
+{
+    const int found = hours.IndexOf(MakeHourKey(date, hour));
+    if (found == THours::NotFound)
+        return false;
+    hours.Delete(found);
+    return true;
+}
+
 std::string HourCaption(int row)
 {
     if (row < 12)

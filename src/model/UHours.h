@@ -16,8 +16,8 @@ public:
     std::string Hour; // the hour row caption, "1:00 AM" ... "12:00 M" ... "12:00 PM"
     std::string Action;
 
-    // Date, "-", Hour: the label the entry is found by.
-    std::string HourKey() const { return Date + "-" + Hour; }
+    // The label the entry is found by.
+    std::string HourKey() const;
 };
 
 // Entries labelled with their HourKey, in the order added. Lookups ignore letter case and
@@ -54,6 +54,15 @@ private:
     mutable std::size_t Used = 0;
     mutable bool IndexStale = false; // set by Delete, which shifts positions
 };
+
+// Date, "-", Hour: the key of one hour of one day ("7/5/2008-1:00 PM").
+[[nodiscard]] std::string MakeHourKey(std::string_view date, std::string_view hour);
+
+// Stores `action` for the hour: a new entry, or the first entry of the key given the date,
+// the hour and the action anew (its label stays).
+void SetHourAction(THours& hours, const std::string& date, const std::string& hour, const std::string& action);
+// Removes the first entry of the hour. False when there is none.
+bool ClearHourAction(THours& hours, std::string_view date, std::string_view hour);
 
 // The caption of hour row `row` (1 to 24): "1:00 AM" to "11:00 AM", "12:00 M", then
 // "1:00 PM" to "12:00 PM". It is also the hour part of every HourKey.

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <concepts>
 #include <exception>
 #include <utility>
 
@@ -15,13 +16,15 @@ void SetErrorMessageService(TMessageService* service);
 void ReportUnhandledError(std::exception_ptr error) noexcept;
 
 // Wraps an event handler so that nothing it throws crosses Qt's own frames. The wrapper
-// takes no arguments, so it connects to any signal.
+// takes the arguments the handler takes, so it connects to any signal that offers them.
 template <class Handler>
 auto Guarded(Handler handler)
 {
-    return [handler = std::move(handler)]() {
+    return [handler = std::move(handler)]<class... Args>(Args&&... args)
+        requires std::invocable<Handler&, Args...>
+    {
         try {
-            handler();
+            handler(std::forward<Args>(args)...);
         } catch (...) {
             ReportUnhandledError(std::current_exception());
         }

@@ -1,6 +1,8 @@
 #include "app/FMain.h"
 
+#include "TScriptedDialogs.h"
 #include "TScriptedMessages.h"
+#include "UFindControl.h"
 #include "TTempFolder.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
@@ -9,6 +11,7 @@
 #include "support/UHttpError.h"
 
 #include <QCalendarWidget>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -29,12 +32,15 @@ class FMainTest : public QObject {
 private:
     std::unique_ptr<TTempFolder> Temp;
     TScriptedMessages Messages;
+    TScriptedDialogs Dialogs;
 
     std::unique_ptr<TfrmMain> Create(const std::string& welcomeText = "")
     {
         TMainWindowOptions options;
         options.ProgramFolder = Temp->Path();
         options.Messages = &Messages;
+        options.Dialogs = &Dialogs;
+        options.Today = [] { return QDate(2008, 7, 5); };
         if (!welcomeText.empty())
             options.LoadBrandSettings = [welcomeText](const TProgramFolder&) { return TBrandSettings{welcomeText}; };
         return std::make_unique<TfrmMain>(std::move(options));
@@ -50,12 +56,9 @@ private:
     }
 
     template <class Widget>
-    static Widget* Child(QWidget* window, const char* name)
+    static Widget* Child(QObject* window, const char* name)
     {
-        auto* child = window->findChild<Widget*>(QString::fromLatin1(name));
-        if (child == nullptr)
-            qFatal("no control %s", name);
-        return child;
+        return FindControl<Widget>(window, name);
     }
 
     void WriteSampleData()
@@ -84,11 +87,16 @@ private slots:
     void init()
     {
         Temp = std::make_unique<TTempFolder>();
-        Messages.Shown.clear();
-        Messages.Answers.clear();
+        Messages.Clear();
+        Dialogs.Steps.clear();
+        Dialogs.Captions.clear();
     }
 
-    void cleanup() { Temp.reset(); }
+    void cleanup()
+    {
+        Temp.reset();
+        QVERIFY(Dialogs.Steps.empty());
+    }
 
     void opensOnTheMainPageWithoutTabHeadersWhenThereIsNoWelcomePage()
     {
@@ -106,9 +114,6 @@ private slots:
     void startsEmptyWithoutDataFiles()
     {
         auto window = Open();
-        QCOMPARE(window->Projects->Count(), 0);
-        QCOMPARE(window->Projects->Categories.Count(), 0);
-        QCOMPARE(window->Hours->Count(), 0);
         QCOMPARE(Child<QTreeWidget>(window.get(), "tvwMain")->topLevelItemCount(), 0);
         QCOMPARE(Child<QProgressBar>(window.get(), "MainGauge")->text(), QStringLiteral("0/0 tasks  0%"));
         QCOMPARE(Child<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  "));
@@ -136,7 +141,6 @@ private slots:
     {
         WriteSampleData();
         auto window = Open();
-        QCOMPARE(window->Projects->Count(), 3);
         auto* tree = Child<QTreeWidget>(window.get(), "tvwMain");
         QCOMPARE(tree->topLevelItemCount(), 2);
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Work"));
@@ -173,7 +177,8 @@ private slots:
     {
         WriteSampleData();
         auto window = Open();
-        window->Projects->Categories.Append("New \xE9");
+        Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("New \u00E9")); });
+        Child<QAction>(window.get(), "NewCategory1")->trigger();
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(Temp->Read("categories.dat"), std::string("Work\r\nHome\r\nNew \xE9\r\n"));
         QVERIFY(Temp->Read("projects.dat").starts_with("Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"));
@@ -218,8 +223,9 @@ private slots:
         std::filesystem::create_directory(Temp->Path() / "categories.dat");
         auto window = Open();
         QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("Cannot read \"categories.dat\": Not a regular file")});
-        QCOMPARE(window->Projects->Count(), 3);
-        QCOMPARE(window->Hours->Count(), 2);
+        QCOMPARE(Child<QTreeWidget>(window.get(), "tvwMain")->topLevelItemCount(), 0); // no categories
+        QCOMPARE(Child<QTreeWidget>(window.get(), "lvwToDo")->topLevelItem(8)->text(1),
+                 QStringLiteral("Call the bank  soon"));
         QVERIFY(window->isVisible());
 
         // Saving keeps what could not be read, writes the rest and says so once.
@@ -322,11 +328,11 @@ private slots:
     {
         WriteSampleData();
         auto window = Open();
-        window->Projects->Categories.Append("unsaved");
+        Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("unsaved")); });
+        Child<QAction>(window.get(), "NewCategory1")->trigger();
         auto* timer1 = Child<QTimer>(window.get(), "Timer1");
         timer1->start();
         QVERIFY(window->close());
-        QVERIFY(window->Updating);
         QVERIFY(!timer1->isActive());
         QVERIFY(!Child<QTimer>(window.get(), "Timer2")->isActive());
         QVERIFY(Messages.Shown.isEmpty());
@@ -358,6 +364,72 @@ private slots:
         QCOMPARE(tabs->tabPosition(), QTabWidget::South);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Tasks"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Calendar"));
+    }
+
+    void aUserCanPlanSaveQuitAndFindEverythingAgain()
+    {
+        {
+            auto window = Open();
+            Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Work")); });
+            Child<QAction>(window.get(), "NewCategory1")->trigger();
+            Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Site")); });
+            QTest::mouseClick(Child<QPushButton>(window.get(), "btn1"), Qt::LeftButton);
+            QCOMPARE(Child<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  Site"));
+            Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Buy domain")); });
+            QTest::mouseClick(Child<QPushButton>(window.get(), "btnAdd"), Qt::LeftButton);
+            auto* tasks = Child<QTreeWidget>(window.get(), "lvwItems");
+            QCOMPARE(tasks->topLevelItemCount(), 1);
+            tasks->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            QCOMPARE(Child<QProgressBar>(window.get(), "MainGauge")->value(), 100);
+
+            Child<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
+            auto* hours = Child<QTreeWidget>(window.get(), "lvwToDo");
+            hours->setCurrentItem(hours->topLevelItem(11));
+            Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Lunch")); });
+            QTest::mouseClick(Child<QPushButton>(window.get(), "btnEditHour"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+            QVERIFY(window->close());
+        }
+        QCOMPARE(Temp->Read("Hours.dat"), std::string("12/13/2007^12:00 M^Lunch^\r\n"));
+        auto window = Open();
+        auto* tree = Child<QTreeWidget>(window.get(), "tvwMain");
+        QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("Site"));
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        QCOMPARE(Child<QLabel>(window.get(), "lblStartDate")->text(), QStringLiteral("Start Date:   7/ 5/2008"));
+        auto* tasks = Child<QTreeWidget>(window.get(), "lvwItems");
+        QCOMPARE(tasks->topLevelItem(0)->text(1), QStringLiteral("Buy domain"));
+        QCOMPARE(tasks->topLevelItem(0)->checkState(0), Qt::Checked);
+        QCOMPARE(Child<QTreeWidget>(window.get(), "lvwToDo")->topLevelItem(11)->text(1), QStringLiteral("Lunch"));
+        QVERIFY(Messages.Shown.isEmpty());
+    }
+
+    void onceClosingHasBegunTheTreeNoLongerShowsProjects()
+    {
+        WriteSampleData();
+        auto window = Open();
+        QVERIFY(window->close());
+        auto* tree = Child<QTreeWidget>(window.get(), "tvwMain");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        QCOMPARE(Child<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  "));
+    }
+
+    void listsAndTheTreeMenuUseTheDesignFontAndTheHourCaptionsFit()
+    {
+        auto window = Open();
+        for (QWidget* control : {static_cast<QWidget*>(Child<QTreeWidget>(window.get(), "lvwItems")),
+                                 static_cast<QWidget*>(Child<QTreeWidget>(window.get(), "lvwToDo")),
+                                 static_cast<QWidget*>(Child<QMenu>(window.get(), "mnuTree"))}) {
+            QCOMPARE(control->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(control->font().pixelSize(), 14);
+        }
+        Child<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
+        auto* hours = Child<QTreeWidget>(window.get(), "lvwToDo");
+        QCOMPARE(hours->header()->sectionSize(0), 70);
+        auto* calendar = Child<QWidget>(window.get(), "calMain");
+        auto* day = Child<QWidget>(window.get(), "panDay");
+        QTRY_VERIFY(day->isVisible());
+        QCOMPARE(day->mapTo(window.get(), QPoint()).x() - calendar->mapTo(window.get(), QPoint(calendar->width(), 0)).x(),
+                 10);
     }
 };
 

@@ -114,3 +114,20 @@ TEST(THours, HourCaptionsRunFromOneAmThroughNoonToTwelvePm)
     EXPECT_EQ(HourCaption(13), "1:00 PM");
     EXPECT_EQ(HourCaption(24), "12:00 PM");
 }
+
+TEST(THours, SettingAnActionAddsOnceThenRewritesTheFirstEntryOfTheKey)
+{
+    THours hours;
+    SetHourAction(hours, "7/5/2008", "1:00 PM", "Call");
+    EXPECT_EQ(hours.Label(0), "7/5/2008-1:00 PM");
+    SetHourAction(hours, "7/5/2008", "1:00 pm", "Write");
+    ASSERT_EQ(hours.Count(), 1);
+    EXPECT_EQ(hours.Label(0), "7/5/2008-1:00 PM"); // the label stays
+    EXPECT_EQ(hours[0].Hour, "1:00 pm");
+    EXPECT_EQ(hours[0].Action, "Write");
+
+    EXPECT_FALSE(ClearHourAction(hours, "7/6/2008", "1:00 PM"));
+    EXPECT_TRUE(ClearHourAction(hours, "7/5/2008", "1:00 PM"));
+    EXPECT_EQ(hours.Count(), 0);
+    EXPECT_EQ(hours.IndexOf("7/5/2008-1:00 PM"), THours::NotFound);
+}

@@ -1,0 +1,57 @@
+#include "ui/UWidgets.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPalette>
+#include <QPushButton>
+#include <QTreeWidget>
+
+QFont DesignFont()
+{
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(14);
+    return arial;
+}
+
+QPushButton* TextButton(const char* name, const QString& caption, int width, int height)
+{
+    auto* button = Named(new QPushButton(caption), name);
+    button->setFixedSize(width, height);
+    return button;
+}
+
+QTreeWidget* ReportList(const char* name, const QStringList& columns)
+{
+    auto* list = Named(new QTreeWidget, name);
+    list->setColumnCount(static_cast<int>(columns.size()));
+    list->setHeaderLabels(columns);
+    list->setRootIsDecorated(false);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setAllColumnsShowFocus(true);
+    list->setUniformRowHeights(true);
+    list->setStyleSheet(
+        QStringLiteral("QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"));
+    // A widget with a style sheet resolves its font from the application, not its parent.
+    list->setFont(DesignFont());
+    list->header()->setFont(DesignFont());
+    KeepSelectionVisible(list);
+    return list;
+}
+
+void KeepSelectionVisible(QAbstractItemView* view)
+{
+    QPalette palette = view->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    view->setPalette(palette);
+}
+
+QHBoxLayout* ButtonBar(QWidget* bar, int height)
+{
+    bar->setFixedHeight(height);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(4, 0, 4, 0);
+    return layout;
+}

@@ -1,0 +1,184 @@
+#include "workspace/UDayPlanner.h"
+
+#include "common/UUtils.h"
+#include "model/UHours.h"
+#include "ui/UAnsiText.h"
+#include "ui/UDates.h"
+#include "ui/UDialogRunner.h"
+#include "ui/UErrorHandler.h"
+#include "ui/UMessageService.h"
+#include "ui/UWidgets.h"
+#include "workspace/FHour.h"
+#include "workspace/UWorkspace.h"
+
+#include <QCalendarWidget>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum TColumn { HourColumn, ActionColumn };
+
+constexpr int HourColumnWidth = 70; // "10:00 AM" in Arial at 14 pixels, with the cell's margins
+constexpr int CalendarLeft = 10;
+constexpr int CalendarTop = 12;
+
+} // namespace
+
+TDayPlanner::TDayPlanner(TWorkspaceState& state, TWorkspaceServices& services, QObject* parent)
+    : QObject(parent)
+    , State(state)
+    , Services(services)
+{
+    BuildCalendarTab();
+    Timer1 = Named(new QTimer(this), "Timer1");
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, Guarded([this] { RefreshDayActions(); })); // Timer1Timer
+    // The hour list always belongs to the day on screen: it follows every change of the date,
+    // not only the timer's next tick.
+    connect(calMain, &QCalendarWidget::selectionChanged, this, Guarded([this] { RefreshDayActions(); }));
+    connect(calMain, &QCalendarWidget::currentPageChanged, this,
+            Guarded([this](int year, int month) { calMainPageChanged(year, month); }));
+    connect(lvwToDo, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { btnEditHourClick(); }));
+    connect(btnEditHour, &QPushButton::clicked, this, Guarded([this] { btnEditHourClick(); }));
+    connect(btnClearHour, &QPushButton::clicked, this, Guarded([this] { btnClearHourClick(); }));
+    calMain->installEventFilter(this);
+}
+
+TDayPlanner::~TDayPlanner() = default;
+
+void TDayPlanner::BuildCalendarTab()
+{
+    stsCalendar = Named(new QWidget, "stsCalendar");
+    calMain = Named(new QCalendarWidget, "calMain");
+    calMain->setFixedSize(200, 150);
+    QFont small = DesignFont(); // six weeks and the day names must fit in 200 by 150
+    small.setPixelSize(11);
+    calMain->setFont(small);
+    calMain->setFirstDayOfWeek(Qt::Sunday);
+    calMain->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calMain->setSelectedDate(QDate(2007, 12, 13)); // the calendar's stored start date, not today
+
+    lvwToDo = ReportList("lvwToDo", {QStringLiteral("Hour"), QStringLiteral("Action")});
+    lvwToDo->header()->setSectionsClickable(false);
+    lvwToDo->setTextElideMode(Qt::ElideNone);
+    lvwToDo->header()->resizeSection(HourColumn, HourColumnWidth);
+    lvwToDo->header()->setStretchLastSection(true);
+    btnEditHour = TextButton("btnEditHour", QStringLiteral("Edit selected action"), 133, 25);
+    btnClearHour = TextButton("btnClearHour", QStringLiteral("Clear selected action"), 150, 25);
+    auto* bar = new QWidget;
+    auto* barLayout = ButtonBar(bar, 40);
+    barLayout->addWidget(btnEditHour);
+    barLayout->addWidget(btnClearHour);
+    barLayout->addStretch();
+
+    panDay = Named(new QWidget, "panDay");
+    auto* dayLayout = new QVBoxLayout(panDay);
+    dayLayout->setContentsMargins(0, 0, 0, 0);
+    dayLayout->setSpacing(0);
+    dayLayout->addWidget(lvwToDo);
+    dayLayout->addWidget(bar);
+
+    auto* calendarColumn = new QVBoxLayout;
+    calendarColumn->setContentsMargins(CalendarLeft, CalendarTop, 0, 0);
+    calendarColumn->addWidget(calMain);
+    calendarColumn->addStretch();
+    auto* layout = new QHBoxLayout(stsCalendar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(calendarColumn);
+    layout->addStretch();
+    layout->addWidget(panDay); // aligned to the right edge
+}
+
+void TDayPlanner::SetDayPanelWidth(int width)
+{
+    panDay->setFixedWidth(std::max(0, width));
+}
+
+void TDayPlanner::StopRefreshing()
+{
+    Timer1->stop();
+}
+
+void TDayPlanner::AddHourRows()
+{
+    QList<QTreeWidgetItem*> rows;
+    for (int row = 1; row <= 24; ++row)
+        rows.append(new QTreeWidgetItem({AnsiToQString(HourCaption(row)), QString()}));
+    lvwToDo->addTopLevelItems(rows);
+}
+
+std::string TDayPlanner::DateText() const
+{
+    return QStringToAnsi(ShortDateText(calMain->selectedDate()));
+}
+
+void TDayPlanner::RefreshDayActions()
+{
+    const std::string date = DateText();
+    const THours& hours = *State.Hours;
+    for (int row = 0; row < lvwToDo->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = lvwToDo->topLevelItem(row);
+        const int found = hours.IndexOf(MakeHourKey(date, QStringToAnsi(item->text(HourColumn))));
+        item->setText(ActionColumn,
+                      found == THours::NotFound ? QString() : AnsiToQString(FlattenLineBreaks(hours[found].Action)));
+    }
+}
+
+void TDayPlanner::calMainPageChanged(int year, int month)
+{
+    // The month and year arrows move the date itself, keeping the day where the month has it.
+    const QDate selected = calMain->selectedDate();
+    const QDate firstOfMonth(year, month, 1);
+    const QDate date(year, month, std::min(selected.day(), firstOfMonth.daysInMonth()));
+    if (date != selected)
+        calMain->setSelectedDate(date);
+}
+
+bool TDayPlanner::eventFilter(QObject* watched, QEvent* event)
+{
+    // The pointer entering or leaving the calendar starts the refresh timer for good.
+    if (watched == calMain && (event->type() == QEvent::Enter || event->type() == QEvent::Leave))
+        Timer1->start();
+    return QObject::eventFilter(watched, event);
+}
+
+int TDayPlanner::SelectedRow() const
+{
+    const QList<QTreeWidgetItem*> selected = lvwToDo->selectedItems();
+    return selected.isEmpty() ? -1 : lvwToDo->indexOfTopLevelItem(selected.first());
+}
+
+void TDayPlanner::btnEditHourClick()
+{
+    const int row = SelectedRow();
+    if (row < 0) {
+        Services.Messages.Inform(QStringLiteral("Please select a hour to edit!")); // the program's own wording
+        return;
+    }
+    const QTreeWidgetItem* item = lvwToDo->topLevelItem(row);
+    const std::string date = DateText();
+    const std::string hour = QStringToAnsi(item->text(HourColumn));
+    TfrmHour dialog(Services.Messages, Services.DialogParent);
+    dialog.SetHour(date, hour, QStringToAnsi(item->text(ActionColumn)));
+    if (Services.Dialogs.Run(dialog))
+        SetHourAction(*State.Hours, date, hour, dialog.Action());
+    RefreshDayActions();
+}
+
+void TDayPlanner::btnClearHourClick()
+{
+    const int row = SelectedRow();
+    if (row < 0) {
+        Services.Messages.Inform(QStringLiteral("Please select an action to delete!"));
+        return;
+    }
+    if (ClearHourAction(*State.Hours, DateText(), QStringToAnsi(lvwToDo->topLevelItem(row)->text(HourColumn))))
+        RefreshDayActions();
+}

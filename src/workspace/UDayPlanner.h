@@ -1,0 +1,56 @@
+#pragma once
+// The day planner on the "Calendar" tab: the month calendar, the 24 hour rows of the day
+// picked in it, and editing and clearing the action of an hour.
+
+#include <QObject>
+
+#include <string>
+
+class QCalendarWidget;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
+class QWidget;
+struct TWorkspaceServices;
+struct TWorkspaceState;
+
+class TDayPlanner : public QObject {
+    Q_OBJECT
+
+public:
+    TDayPlanner(TWorkspaceState& state, TWorkspaceServices& services, QObject* parent = nullptr);
+    ~TDayPlanner() override;
+
+    // The tab; the caller places it and takes ownership.
+    QWidget* CalendarTab() const { return stsCalendar; }
+    // The day panel's width, set once at start so that it keeps to the right edge.
+    void SetDayPanelWidth(int width);
+    void StopRefreshing();
+
+    // The 24 hour rows, "1:00 AM" to "12:00 PM", each with an empty action.
+    void AddHourRows();
+    // Fills the action cells from the hours of the calendar's date.
+    void RefreshDayActions();
+
+    void btnEditHourClick();
+    void btnClearHourClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildCalendarTab();
+    void calMainPageChanged(int year, int month);
+    [[nodiscard]] std::string DateText() const;
+    [[nodiscard]] int SelectedRow() const;
+
+    TWorkspaceState& State;
+    TWorkspaceServices& Services;
+    QWidget* stsCalendar = nullptr;
+    QCalendarWidget* calMain = nullptr;
+    QWidget* panDay = nullptr;
+    QTreeWidget* lvwToDo = nullptr;
+    QPushButton* btnEditHour = nullptr;
+    QPushButton* btnClearHour = nullptr;
+    QTimer* Timer1 = nullptr;
+};

@@ -1,0 +1,68 @@
+#pragma once
+// The project tree: categories and their projects in the group "Projects", its context menu
+// and the "New Project" button; creating, editing and deleting categories and projects.
+
+#include <QObject>
+
+#include <string>
+
+class QAction;
+class QGroupBox;
+class QMenu;
+class QPoint;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+struct TWorkspaceServices;
+struct TWorkspaceState;
+
+class TProjectTree : public QObject {
+    Q_OBJECT
+
+public:
+    TProjectTree(TWorkspaceState& state, TWorkspaceServices& services, QObject* parent = nullptr);
+    ~TProjectTree() override;
+
+    // The group "Projects" holding tvwMain; the caller places it and takes ownership.
+    QGroupBox* Widget() const { return grpProjects; }
+    // The tool bar's "New Project" button.
+    void AttachNewProjectButton(QPushButton* btn1);
+
+    // Refills the tree from the model and selects the project named `nameToSelect`, which
+    // shows it; with an empty name no project is shown.
+    void RebuildTree(const std::string& nameToSelect);
+
+    void btn1Click();
+    void NewCategory1Click();
+    void Rename1Click();
+    void Delete1Click();
+
+signals:
+    // The current project was chosen in the tree: show its tasks and details.
+    void ProjectChosen();
+    // No project is shown any longer: empty the task list and the details panel. The
+    // receiver lowers Updating when it is done.
+    void ProjectPanelCleared();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void tvwMainChange(QTreeWidgetItem* node);
+    void ShowTreeMenu(const QPoint& position);
+    void EditProject(const QTreeWidgetItem& node);
+    void EditCategory(const QTreeWidgetItem& node);
+    void DeleteProject(const QTreeWidgetItem& node);
+    void DeleteCategory(const QTreeWidgetItem& node);
+    QTreeWidgetItem* SelectedNode() const;
+
+    TWorkspaceState& State;
+    TWorkspaceServices& Services;
+    QGroupBox* grpProjects = nullptr;
+    QTreeWidget* tvwMain = nullptr;
+    QMenu* mnuTree = nullptr;
+    QAction* NewCategory1 = nullptr;
+    QAction* AddProject1 = nullptr;
+    QAction* Rename1 = nullptr;
+    QAction* Delete1 = nullptr;
+};

@@ -1,0 +1,242 @@
+#include "workspace/UTaskList.h"
+
+#include "common/UUtils.h"
+#include "model/UProjects.h"
+#include "ui/UAnsiText.h"
+#include "ui/UDialogRunner.h"
+#include "ui/UErrorHandler.h"
+#include "ui/UMessageService.h"
+#include "ui/UWidgets.h"
+#include "workspace/FTask.h"
+#include "workspace/UWorkspace.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum TColumn { DoneColumn, DescriptionColumn, NotesColumn, StartDateColumn, EndDateColumn };
+
+QTreeWidgetItem* TaskRow(const TTask& task)
+{
+    auto* row = new QTreeWidgetItem({QString(), AnsiToQString(FlattenLineBreaks(task.Description)),
+                                     AnsiToQString(FlattenLineBreaks(task.Notes)), AnsiToQString(task.StartDate),
+                                     AnsiToQString(task.EndDate)});
+    row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+    row->setCheckState(DoneColumn, task.Done ? Qt::Checked : Qt::Unchecked);
+    return row;
+}
+
+} // namespace
+
+TTaskList::TTaskList(TWorkspaceState& state, TWorkspaceServices& services, QObject* parent)
+    : QObject(parent)
+    , State(state)
+    , Services(services)
+{
+    BuildTasksTab();
+    BuildDetailsPanel();
+    connect(lvwItems, &QTreeWidget::itemChanged, this, Guarded([this](QTreeWidgetItem* row) { lvwItemsChange(row); }));
+    connect(lvwItems, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { btnEditClick(); })); // lvwItemsDblClick
+    connect(btnAdd, &QPushButton::clicked, this, Guarded([this] { btnAddClick(); }));
+    connect(btnEdit, &QPushButton::clicked, this, Guarded([this] { btnEditClick(); }));
+    connect(btnRemove, &QPushButton::clicked, this, Guarded([this] { btnRemoveClick(); }));
+    lvwItems->installEventFilter(this);
+}
+
+TTaskList::~TTaskList() = default;
+
+void TTaskList::BuildTasksTab()
+{
+    stsTasks = Named(new QWidget, "stsTasks");
+    lvwItems = ReportList("lvwItems",
+                          {QStringLiteral("Done"), QStringLiteral("Task Description"), QStringLiteral("Task Notes"),
+                           QStringLiteral("Start Date"), QStringLiteral("End Date")});
+    QHeaderView* header = lvwItems->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(DoneColumn, QHeaderView::Fixed);
+    header->setSectionResizeMode(DescriptionColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(NotesColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(StartDateColumn, QHeaderView::Fixed);
+    header->setSectionResizeMode(EndDateColumn, QHeaderView::Fixed);
+    header->resizeSection(DoneColumn, 40);
+    header->resizeSection(StartDateColumn, 100);
+    header->resizeSection(EndDateColumn, 100);
+
+    btnAdd = TextButton("btnAdd", QStringLiteral("Add New Task"), 110, 25);
+    btnEdit = TextButton("btnEdit", QStringLiteral("Edit Selected Task"), 133, 25);
+    btnRemove = TextButton("btnRemove", QStringLiteral("Remove Selected Task"), 150, 25);
+    auto* bar = new QWidget;
+    auto* barLayout = ButtonBar(bar, 44);
+    barLayout->addWidget(btnAdd);
+    barLayout->addWidget(btnEdit);
+    barLayout->addWidget(btnRemove);
+    barLayout->addStretch();
+
+    auto* layout = new QVBoxLayout(stsTasks);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(lvwItems);
+    layout->addWidget(bar);
+}
+
+void TTaskList::BuildDetailsPanel()
+{
+    panDetails = Named(new QWidget, "panDetails");
+    panDetails->setFixedHeight(87);
+    auto* bevel = new QFrame;
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    lblProjName = Named(new QLabel(QStringLiteral("Project Name:  ")), "lblProjName");
+    lblStartDate = Named(new QLabel(QStringLiteral("Start Date:")), "lblStartDate");
+    lblEndDate = Named(new QLabel(QStringLiteral("End Date:")), "lblEndDate");
+    MainGauge = Named(new QProgressBar, "MainGauge");
+    MainGauge->setRange(0, 100);
+    MainGauge->setAlignment(Qt::AlignCenter);
+    MainGauge->setTextVisible(true);
+    MainGauge->setFixedWidth(300);
+
+    auto* grid = new QGridLayout(bevel);
+    grid->setContentsMargins(10, 8, 10, 8);
+    grid->addWidget(lblProjName, 0, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Progress:")), 1, 0);
+    grid->addWidget(MainGauge, 1, 1, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+    grid->addWidget(lblStartDate, 0, 3);
+    grid->addWidget(lblEndDate, 1, 3);
+    grid->setColumnMinimumWidth(3, 160);
+
+    auto* layout = new QVBoxLayout(panDetails);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(bevel);
+}
+
+void TTaskList::ShowProjectTasks()
+{
+    State.Updating = true;
+    lvwItems->clear();
+    const TProject& project = *State.CurrentProject;
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(project.Tasks.Count());
+    for (int t = 0; t < project.Tasks.Count(); ++t)
+        rows.append(TaskRow(project.Tasks[t]));
+    lvwItems->addTopLevelItems(rows);
+    lblProjName->setText(QStringLiteral("Project Name:  ") + AnsiToQString(project.Name));
+    lblStartDate->setText(QStringLiteral("Start Date:  ") + AnsiToQString(project.StartDate));
+    lblEndDate->setText(QStringLiteral("End Date:  ") + AnsiToQString(project.EndDate));
+    ShowProgress();
+    State.Updating = false;
+}
+
+void TTaskList::ClearProjectPanel()
+{
+    State.Updating = true;
+    lvwItems->clear();
+    lblProjName->setText(QStringLiteral("Project Name:  "));
+    lblStartDate->setText(QStringLiteral("Start Date: "));
+    lblEndDate->setText(QStringLiteral("End Date: "));
+    MainGauge->setValue(0);
+    MainGauge->setFormat(QStringLiteral("0/0 tasks  %p%"));
+    State.Updating = false;
+}
+
+void TTaskList::ShowProgress()
+{
+    const TProject& project = *State.CurrentProject;
+    MainGauge->setValue(project.DonePercent());
+    MainGauge->setFormat(QStringLiteral("%1/%2 tasks  %p%").arg(project.CountDoneTasks()).arg(project.Tasks.Count()));
+}
+
+void TTaskList::lvwItemsChange(QTreeWidgetItem* row)
+{
+    if (State.Inert() || State.CurrentProject == nullptr)
+        return;
+    const int index = lvwItems->indexOfTopLevelItem(row);
+    if (index < 0 || index >= State.CurrentProject->Tasks.Count())
+        return;
+    State.CurrentProject->Tasks[index].Done = row->checkState(DoneColumn) == Qt::Checked;
+    ShowProgress();
+}
+
+int TTaskList::SelectedRow() const
+{
+    const QList<QTreeWidgetItem*> selected = lvwItems->selectedItems();
+    return selected.isEmpty() ? -1 : lvwItems->indexOfTopLevelItem(selected.first());
+}
+
+bool TTaskList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lvwItems && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) { // lvwItemsKeyDown
+        Guarded([this] { btnRemoveClick(); })();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TTaskList::btnAddClick()
+{
+    // The panel's label tells whether a project is shown, as a project with a blank name
+    // (only possible from a file) is refused too.
+    if (lblProjName->text().trimmed() == QStringLiteral("Project Name:") || State.CurrentProject == nullptr) {
+        Services.Messages.Inform(
+            QStringLiteral("You have to create a new project or open an existing before add tasks!"));
+        return;
+    }
+    TfrmTask dialog(Services.Messages, Services.Today(), Services.DialogParent);
+    dialog.setWindowTitle(QStringLiteral("Add task"));
+    if (!Services.Dialogs.Run(dialog))
+        return;
+    std::unique_ptr<TTask> task = dialog.NewTask();
+    std::string label = task->Description;
+    State.CurrentProject->Tasks.Append(std::move(label), std::move(task));
+    ShowProjectTasks();
+}
+
+void TTaskList::btnEditClick()
+{
+    if (lvwItems->topLevelItemCount() == 0) {
+        Services.Messages.Inform(QStringLiteral("There is not tasks to edit!")); // the program's own wording
+        return;
+    }
+    const int row = SelectedRow();
+    if (row < 0) {
+        Services.Messages.Inform(QStringLiteral("Please select a task to edit!"));
+        return;
+    }
+    TTask& task = State.CurrentProject->Tasks[row];
+    TfrmTask dialog(Services.Messages, Services.Today(), Services.DialogParent);
+    dialog.setWindowTitle(QStringLiteral("Edit task"));
+    dialog.ShowTask(task);
+    if (!Services.Dialogs.Run(dialog))
+        return;
+    dialog.StoreInto(task);
+    ShowProjectTasks();
+    lvwItems->setCurrentItem(lvwItems->topLevelItem(row));
+}
+
+void TTaskList::btnRemoveClick()
+{
+    if (lvwItems->topLevelItemCount() == 0) {
+        Services.Messages.Inform(QStringLiteral("There is not tasks to remove!")); // the program's own wording
+        return;
+    }
+    const int row = SelectedRow();
+    if (row < 0) {
+        Services.Messages.Inform(QStringLiteral("Please select a task to remove!"));
+        return;
+    }
+    // "taks" is the program's own spelling.
+    if (!Services.Messages.Confirm(QStringLiteral("Are you sure do you want remove this taks?")))
+        return;
+    State.Updating = true;
+    State.CurrentProject->Tasks.Delete(row);
+    delete lvwItems->takeTopLevelItem(row);
+    State.Updating = false;
+    ShowProgress();
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The task list of the current project on the "Tasks" tab, its three buttons, and the
+// details panel above the work area with the progress gauge.
+
+#include <QObject>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+struct TWorkspaceServices;
+struct TWorkspaceState;
+
+class TTaskList : public QObject {
+    Q_OBJECT
+
+public:
+    TTaskList(TWorkspaceState& state, TWorkspaceServices& services, QObject* parent = nullptr);
+    ~TTaskList() override;
+
+    // The two regions; the caller places them and takes ownership.
+    QWidget* TasksTab() const { return stsTasks; }
+    QWidget* DetailsPanel() const { return panDetails; }
+
+    // Fills the list and the details panel from the current project.
+    void ShowProjectTasks();
+    // Empties the list and shows no project; lowers Updating when done.
+    void ClearProjectPanel();
+
+    void btnAddClick();
+    void btnEditClick();
+    void btnRemoveClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildTasksTab();
+    void BuildDetailsPanel();
+    void lvwItemsChange(QTreeWidgetItem* row);
+    void ShowProgress();
+    [[nodiscard]] int SelectedRow() const;
+
+    TWorkspaceState& State;
+    TWorkspaceServices& Services;
+    QWidget* stsTasks = nullptr;
+    QTreeWidget* lvwItems = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnEdit = nullptr;
+    QPushButton* btnRemove = nullptr;
+    QWidget* panDetails = nullptr;
+    QLabel* lblProjName = nullptr;
+    QLabel* lblStartDate = nullptr;
+    QLabel* lblEndDate = nullptr;
+    QProgressBar* MainGauge = nullptr;
+};
