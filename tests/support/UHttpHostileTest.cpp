@@ -88,6 +88,11 @@ struct THostilePeer {
     int Connections = 0;         // as the server counted them (0: unchecked)
 };
 
+void PrintTo(const THostilePeer& peer, std::ostream* out)
+{
+    *out << peer.Name;
+}
+
 const std::string Aborted = EHttpAborted().what();
 
 std::vector<THostilePeer> HostilePeers()
@@ -108,7 +113,7 @@ std::vector<THostilePeer> HostilePeers()
          .Script = {IgnoringPeer(10000)},
          .Failure = Aborted,
          .CancelAtPump = 5,
-         .FormBytes = 32 * 1024 * 1024});
+         .FormBytes = 16 * 1024 * 1024}); // several times what loopback buffers hold
     // Loopback runs the redirect's 2,000 bytes over 10 s against a 200 ms deadline.
     TScriptedAnswer slowRedirect =
         Trickle("HTTP/1.1 302 Found\r\nLocation: /there\r\nContent-Length: 2000\r\n\r\n", "x", 5, 2000);
