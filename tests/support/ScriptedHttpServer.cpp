@@ -59,18 +59,18 @@ TScriptedAnswer IgnoringPeer(int ms)
     return answer;
 }
 
-TScriptedHttpServer::TScriptedHttpServer(const std::string& address)
-    : FAddress(address)
+TScriptedHttpServer::TScriptedHttpServer()
 {
     FListener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in bound{};
-    bound.sin_family = AF_INET;
-    socklen_t length = sizeof bound;
-    if (FListener < 0 || ::inet_pton(AF_INET, address.c_str(), &bound.sin_addr) != 1 ||
-        ::bind(FListener, reinterpret_cast<sockaddr*>(&bound), sizeof bound) != 0 || ::listen(FListener, 16) != 0 ||
-        ::getsockname(FListener, reinterpret_cast<sockaddr*>(&bound), &length) != 0 || ::pipe(FStop) != 0)
-        throw std::runtime_error("cannot start the scripted server on " + address);
-    FPort = ntohs(bound.sin_port);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (FListener < 0 || ::bind(FListener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(FListener, 16) != 0 || ::getsockname(FListener, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
+        ::pipe(FStop) != 0)
+        throw std::runtime_error("cannot start the scripted server");
+    FPort = ntohs(address.sin_port);
     FThread = std::thread([this] { Run(); });
 }
 
@@ -86,7 +86,7 @@ TScriptedHttpServer::~TScriptedHttpServer()
 
 std::string TScriptedHttpServer::Url(const std::string& target) const
 {
-    return "http://" + FAddress + ":" + std::to_string(FPort) + target;
+    return "http://127.0.0.1:" + std::to_string(FPort) + target;
 }
 
 void TScriptedHttpServer::Enqueue(TScriptedAnswer answer)

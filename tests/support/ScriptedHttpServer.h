@@ -30,12 +30,11 @@ struct TRecordedRequest {
 
 class TScriptedHttpServer {
 public:
-    // Listens on `address`, any of 127.0.0.0/8 on Linux.
-    explicit TScriptedHttpServer(const std::string& address = "127.0.0.1");
+    TScriptedHttpServer();
     ~TScriptedHttpServer();
 
     [[nodiscard]] int Port() const { return FPort; }
-    // "http://<address>:<port>" followed by `target`.
+    // "http://127.0.0.1:<port>" followed by `target`.
     [[nodiscard]] std::string Url(const std::string& target) const;
 
     void Enqueue(TScriptedAnswer answer);
@@ -57,7 +56,6 @@ private:
     // Takes an IgnoreMs answer from the front of the script, if there is one.
     bool TakeIgnoring(TScriptedAnswer& answer);
 
-    std::string FAddress;
     int FListener = -1;
     int FPort = 0;
     int FStop[2] = {-1, -1};

@@ -9,45 +9,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <ostream>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
-using ::testing::HasSubstr;
-using ::testing::Not;
 using ::testing::StartsWith;
 
 namespace {
-
-// Keeps the start of a download and counts the rest, so a large one costs no memory.
-class TTallyBuffer final : public std::streambuf {
-public:
-    std::string Start;
-    uint64_t Count = 0;
-
-protected:
-    std::streamsize xsputn(const char* data, std::streamsize size) override
-    {
-        const size_t n = static_cast<size_t>(size);
-        Start.append(data, std::min(n, KeptBytes - std::min(KeptBytes, Start.size())));
-        Count += n;
-        return size;
-    }
-    int_type overflow(int_type c) override
-    {
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            const char byte = traits_type::to_char_type(c);
-            xsputn(&byte, 1);
-        }
-        return traits_type::not_eof(c);
-    }
-
-private:
-    static constexpr size_t KeptBytes = 64 * 1024;
-};
 
 std::string Ok(const std::string& body, const std::string& headers = "")
 {
@@ -105,16 +73,12 @@ std::vector<THostilePeer> HostilePeers()
          .Script = {Trickle("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n", "x", 5, 1000)},
          .Failure = Aborted,
          .CancelAtPump = 5});
-    add({.Name = "TrickledHeadEndsAtThePumpThatCloses",
-         .Script = {Trickle("HTTP/1.1 200 OK\r\nX-Slow: ", "a", 5, 1000)},
-         .Failure = Aborted,
-         .CancelAtPump = 5});
     add({.Name = "UploadToAPeerThatNeverReadsEndsAtThePumpThatCloses",
          .Script = {IgnoringPeer(10000)},
          .Failure = Aborted,
          .CancelAtPump = 5,
          .FormBytes = 16 * 1024 * 1024}); // several times what loopback buffers hold
-    // Loopback runs the redirect's 2,000 bytes over 10 s against a 200 ms deadline.
+    // The redirect's 2,000 bytes trickle in over 10 s; all of them get one 200 ms deadline.
     TScriptedAnswer slowRedirect =
         Trickle("HTTP/1.1 302 Found\r\nLocation: /there\r\nContent-Length: 2000\r\n\r\n", "x", 5, 2000);
     slowRedirect.Close = false;
@@ -137,9 +101,6 @@ std::vector<THostilePeer> HostilePeers()
     add({.Name = "TrailerLineFloodFails",
          .Script = {Played(Chunked("1\r\nx\r\n0\r\n" + Times(1001, "X-T: v\r\n") + "\r\n"))},
          .Failure = "Too many trailer lines."});
-    add({.Name = "TrailerByteFloodFails",
-         .Script = {Played(Chunked("0\r\n" + Times(80, "X-T: " + std::string(16000, 'w') + "\r\n") + "\r\n"))},
-         .Failure = "Chunked framing too large."});
     add({.Name = "TenThousandSmallChunksPass",
          .Script = {Played(Chunked(Times(10000, "1;n=v\r\nx\r\n") + "0\r\nX-T: v\r\n\r\n"))},
          .Body = std::string(10000, 'x'),
@@ -200,20 +161,19 @@ TEST_P(UHttpHostile, CallEndsAsItMust)
         if (Pump.Calls == peer.CancelAtPump)
             Client.CloseConnection();
     };
-    TTallyBuffer tally;
-    std::ostream out(&tally);
+    std::ostringstream out;
     std::string body;
     const std::string failure = FailureOf([&] {
         if (peer.FormBytes > 0) {
             body = Client.PostForm(Server.Url("/post"), {{"f", std::string(peer.FormBytes, 'f')}});
         } else {
             Client.GetToStream(Server.Url("/get"), out, peer.MaxBytes);
-            body = tally.Start;
+            body = out.str();
         }
     });
     if (peer.Failure.empty()) {
         EXPECT_EQ(failure, "no exception");
-        EXPECT_TRUE(body == peer.Body) << body.substr(0, 200);
+        EXPECT_EQ(body, peer.Body);
     } else {
         EXPECT_THAT(failure, StartsWith(peer.Failure));
     }
@@ -239,24 +199,5 @@ TEST_P(UHttpHostile, CallEndsAsItMust)
 
 INSTANTIATE_TEST_SUITE_P(Peers, UHttpHostile, ::testing::ValuesIn(HostilePeers()),
                          [](const auto& row) { return row.param.Name; });
-
-// Both loopback hosts lie under "0.1", as two sibling hosts under a shared parent domain.
-TEST(UHttpHostileCookies, CookieNamingAParentDomainIsNotSentToASiblingHost)
-{
-    TScriptedHttpServer setter("127.0.0.1");
-    TScriptedHttpServer sibling("127.1.0.1");
-    setter.Answer(Ok("", "Set-Cookie: wide=1; Domain=0.1; Path=/\r\nSet-Cookie: own=2; Path=/\r\n"));
-    setter.Answer(Ok(""));
-    sibling.Answer(Ok(""));
-    TCountingPump pump;
-    TFixedClock clock;
-    THttpClient client(pump, clock, FastOptions());
-    std::ostringstream out;
-    client.GetToStream(setter.Url("/a"), out);
-    client.GetToStream(sibling.Url("/b"), out);
-    client.GetToStream(setter.Url("/c"), out);
-    EXPECT_THAT(sibling.Requests().at(0).Bytes, Not(HasSubstr("Cookie:")));
-    EXPECT_THAT(setter.Requests().at(1).Bytes, HasSubstr("\r\nCookie: wide=1; own=2\r\n"));
-}
 
 } // namespace
