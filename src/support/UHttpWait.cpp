@@ -86,7 +86,8 @@ bool TPumpedWaiter::Wait(int fd, short events)
 TPumpedWaiter::TDeadline::TDeadline(TPumpedWaiter& waiter, int limitMs)
     : FWaiter(waiter)
 {
-    FWaiter.FDeadline = TClock::now() + std::chrono::milliseconds(limitMs);
+    if (limitMs > 0)
+        FWaiter.FDeadline = TClock::now() + std::chrono::milliseconds(limitMs);
 }
 
 TPumpedWaiter::TDeadline::~TDeadline()

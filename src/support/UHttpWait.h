@@ -27,7 +27,8 @@ public:
     [[nodiscard]] bool WaitReadable(int fd);
     [[nodiscard]] bool WaitWritable(int fd);
 
-    // Gives every wait and transfer within its scope one overall deadline, `limitMs` from now.
+    // Gives every wait and transfer within its scope one overall deadline, `limitMs` from
+    // now; with `limitMs` 0 or less they wait without end.
     class TDeadline {
     public:
         TDeadline(TPumpedWaiter& waiter, int limitMs);
