@@ -20,10 +20,10 @@ std::string THttpClient::PostForm(const std::string& address, const std::vector<
     return session->PostForm(address, fields);
 }
 
-void THttpClient::GetToStream(const std::string& address, std::ostream& destination)
+void THttpClient::GetToStream(const std::string& address, std::ostream& destination, uint64_t maxBytes)
 {
     const std::shared_ptr<THttpSession> session = FSession;
-    session->GetToStream(address, destination);
+    session->GetToStream(address, destination, maxBytes);
 }
 
 void THttpClient::CloseConnection() noexcept

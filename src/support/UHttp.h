@@ -7,6 +7,7 @@
 #include "support/UHttpTimings.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -16,10 +17,13 @@ class TLocalClock;
 class TMessagePump;
 class THttpSession;
 
+// The most an answer may carry, unless a call or the options say otherwise.
+inline constexpr uint64_t DefaultMaxAnswerBytes = 64 * 1024 * 1024;
+
 struct THttpClientOptions {
     THttpTimings Timings;
-    int RedirectMaximum = 15;                 // requests per call, the first included
-    size_t MaxAnswerBytes = 64 * 1024 * 1024; // the most PostForm holds in memory
+    int RedirectMaximum = 15;                        // requests per call, the first included
+    uint64_t MaxAnswerBytes = DefaultMaxAnswerBytes; // the most PostForm holds in memory
 };
 
 class THttpClient {
@@ -37,11 +41,13 @@ public:
 
     // GETs `address` and writes the final answer's body to `destination` as it arrives,
     // from its position on entry. An exhausted redirect chain writes nothing. Throws
-    // EHttpError; a failure may leave part of the body written.
-    void GetToStream(const std::string& address, std::ostream& destination);
+    // EHttpError, also for a body of more than `maxBytes`; a failure may leave part of
+    // the body written.
+    void GetToStream(const std::string& address, std::ostream& destination, uint64_t maxBytes = DefaultMaxAnswerBytes);
 
     // Closes the connection, if one is open; cookies stay. Called while a request waits
-    // (from inside the pump), it makes that request fail as soon as the pump returns.
+    // (from inside the pump), it makes that request fail as soon as the pump returns. The
+    // pump runs at least every idle slice while a request waits, sends or receives.
     void CloseConnection() noexcept;
 
     // True while a call waits; a second call meanwhile fails at once.

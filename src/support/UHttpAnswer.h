@@ -29,19 +29,21 @@ public:
     virtual void Write(const char* data, size_t size) = 0;
 };
 
-// Reads status line and headers, skipping any 100 answer. Throws EHttpError when the
-// connection closes before a whole head arrived, or a line is too long.
+// Reads status line and headers, skipping every interim answer. Throws EHttpError when the
+// connection closes before a whole head arrived, a line is too long, the head (interim
+// answers included) passes its limits, or Content-Length values differ.
 [[nodiscard]] THttpAnswerHead ReadAnswerHead(THttpConnection& connection, TPumpedWaiter& waiter);
 
 // True when the status carries no body whatever the headers say (204 and 304).
 [[nodiscard]] bool StatusHasNoBody(int statusCode);
 
 // Reads the body into `sink`: by Content-Length, chunked coding, or up to the close.
-// `limitMs` (0: none) bounds each wait for data. Throws EHttpError when the body is cut
-// short or its framing does not read. Returns true when the body ended by its own
-// framing, so the connection may carry another answer.
+// Waits as the waiter says, within its deadline if one is set. Throws EHttpError when
+// the body is cut short, its framing does not read, or the chunk extensions and trailer
+// pass the head's limits. Returns true when the body ended by its own framing, so the
+// connection may carry another answer.
 [[nodiscard]] bool ReadAnswerBody(THttpConnection& connection, const THttpAnswerHead& head, THttpBodySink& sink,
-                                  TPumpedWaiter& waiter, int limitMs);
+                                  TPumpedWaiter& waiter);
 
 // Case- and blank-insensitive comparison of a header value with a token.
 [[nodiscard]] bool HeaderValueIs(const std::string* value, std::string_view token);

@@ -25,38 +25,55 @@ THttpConnection::~THttpConnection()
     ::close(FSocket);
 }
 
-void THttpConnection::Write(std::string_view data)
+void THttpConnection::Write(std::string_view data, TPumpedWaiter& waiter)
 {
     while (!data.empty()) {
-        const ssize_t sent = ::send(FSocket, data.data(), data.size(), MSG_NOSIGNAL);
-        if (sent < 0) {
-            if (errno == EINTR)
-                continue;
-            throw EHttpError(std::string("Sending the request failed: ") + std::strerror(errno));
+        const ssize_t sent = ::send(FSocket, data.data(), data.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent >= 0) {
+            data.remove_prefix(static_cast<size_t>(sent));
+            if (!waiter.KeepUp())
+                throw EHttpError("Write timed out.");
+            continue;
         }
-        data.remove_prefix(static_cast<size_t>(sent));
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+            throw EHttpError(std::string("Sending the request failed: ") + std::strerror(errno));
+        if (!waiter.WaitWritable(FSocket))
+            throw EHttpError("Write timed out.");
     }
 }
 
-size_t THttpConnection::Receive(char* destination, size_t size, TPumpedWaiter& waiter, int limitMs)
+size_t THttpConnection::Receive(char* destination, size_t size, TPumpedWaiter& waiter)
 {
     for (;;) {
         // Try first: while data streams in, this saves a poll per read.
         const ssize_t got = ::recv(FSocket, destination, size, MSG_DONTWAIT);
         if (got >= 0) {
             FReceived += static_cast<uint64_t>(got);
+            if (!waiter.KeepUp())
+                throw EHttpError("Read timed out.");
             return static_cast<size_t>(got);
         }
         if (errno == EINTR)
             continue;
         if (errno != EAGAIN && errno != EWOULDBLOCK)
             throw EHttpError(std::string("Reading the answer failed: ") + std::strerror(errno));
-        if (!waiter.WaitReadable(FSocket, limitMs))
+        if (!waiter.WaitReadable(FSocket))
             throw EHttpError("Read timed out.");
     }
 }
 
-bool THttpConnection::Fill(TPumpedWaiter& waiter, int limitMs)
+bool THttpConnection::HasPendingInput() const
+{
+    if (FStart != FEnd)
+        return true;
+    char byte;
+    const ssize_t got = ::recv(FSocket, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+    return got >= 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+}
+
+bool THttpConnection::Fill(TPumpedWaiter& waiter)
 {
     if (FStart == FEnd) {
         FStart = FEnd = 0;
@@ -66,12 +83,12 @@ bool THttpConnection::Fill(TPumpedWaiter& waiter, int limitMs)
         FEnd -= FStart;
         FStart = 0;
     }
-    const size_t got = Receive(FBuffer.data() + FEnd, FBuffer.size() - FEnd, waiter, limitMs);
+    const size_t got = Receive(FBuffer.data() + FEnd, FBuffer.size() - FEnd, waiter);
     FEnd += got;
     return got > 0;
 }
 
-bool THttpConnection::ReadLine(std::string& line, TPumpedWaiter& waiter, int limitMs)
+bool THttpConnection::ReadLine(std::string& line, TPumpedWaiter& waiter)
 {
     line.clear();
     for (;;) {
@@ -92,15 +109,15 @@ bool THttpConnection::ReadLine(std::string& line, TPumpedWaiter& waiter, int lim
         // One byte over the limit may still be the CR of a line that is within it.
         if (line.size() > MaxLineLength + 1)
             throw EHttpError("Max line length exceeded.");
-        if (!Fill(waiter, limitMs))
+        if (!Fill(waiter))
             return false;
     }
 }
 
-size_t THttpConnection::ReadSome(char* destination, size_t size, TPumpedWaiter& waiter, int limitMs)
+size_t THttpConnection::ReadSome(char* destination, size_t size, TPumpedWaiter& waiter)
 {
     if (FStart == FEnd)
-        return Receive(destination, size, waiter, limitMs);
+        return Receive(destination, size, waiter);
     const size_t taken = std::min(size, FEnd - FStart);
     std::memcpy(destination, FBuffer.data() + FStart, taken);
     FStart += taken;

@@ -107,7 +107,8 @@ void THttpCookieStore::Store(std::string_view host, std::string_view requestPath
         header = semicolon == std::string_view::npos ? std::string_view() : header.substr(semicolon + 1);
         const size_t equals = part.find('=');
         const std::string_view name = TrimSpacesAndTabs(part.substr(0, equals));
-        const std::string_view value = equals == std::string_view::npos ? "" : TrimSpacesAndTabs(part.substr(equals + 1));
+        const std::string_view value =
+            equals == std::string_view::npos ? "" : TrimSpacesAndTabs(part.substr(equals + 1));
         if (first) {
             if (equals == std::string_view::npos || name.empty())
                 return;
@@ -116,13 +117,10 @@ void THttpCookieStore::Store(std::string_view host, std::string_view requestPath
             first = false;
             continue;
         }
+        // A Domain attribute is ignored: the cookie stays with the host that set it, so no
+        // host can hand cookies to its siblings or to a whole top-level domain.
         const std::string attribute = LowerAscii(name);
-        if (attribute == "domain" && !value.empty()) {
-            std::string domain = LowerAscii(value.front() == '.' ? value.substr(1) : value);
-            if (!DomainMatches(host, domain))
-                return;
-            cookie.Domain = domain;
-        } else if (attribute == "path" && !value.empty() && value.front() == '/') {
+        if (attribute == "path" && !value.empty() && value.front() == '/') {
             cookie.Path = std::string(value);
         } else if (attribute == "secure") {
             cookie.Secure = true;
@@ -144,13 +142,26 @@ void THttpCookieStore::Store(std::string_view host, std::string_view requestPath
             }
         }
     }
-    if (first)
+    if (first || cookie.Name.size() + cookie.Value.size() > MaxCookieBytes)
         return;
     std::erase_if(FCookies, [&](const TCookie& c) {
-        return c.Name == cookie.Name && c.Domain == cookie.Domain && c.Path == cookie.Path;
+        const bool lapsed = c.Expires != 0 && c.Expires <= now;
+        return lapsed || (c.Name == cookie.Name && c.Domain == cookie.Domain && c.Path == cookie.Path);
     });
-    if (!expired)
-        FCookies.push_back(std::move(cookie));
+    if (expired)
+        return;
+    MakeRoomFor(cookie.Domain);
+    FCookies.push_back(std::move(cookie));
+}
+
+// The store keeps arrival order, so the first cookie found is the oldest.
+void THttpCookieStore::MakeRoomFor(const std::string& domain)
+{
+    const auto sameHost = [&](const TCookie& c) { return c.Domain == domain; };
+    if (static_cast<size_t>(std::count_if(FCookies.begin(), FCookies.end(), sameHost)) >= MaxCookiesPerHost)
+        FCookies.erase(std::find_if(FCookies.begin(), FCookies.end(), sameHost));
+    if (FCookies.size() >= MaxCookies)
+        FCookies.erase(FCookies.begin());
 }
 
 std::string THttpCookieStore::HeaderFor(std::string_view host, std::string_view path, std::time_t now) const

@@ -1,6 +1,7 @@
 #pragma once
 // The client's cookie store: kept in memory only, for the client's lifetime.
 
+#include <cstddef>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -8,9 +9,16 @@
 
 class THttpCookieStore {
 public:
+    // Bounds that keep a flood of cookies from growing the store and every request head.
+    static constexpr size_t MaxCookiesPerHost = 50;
+    static constexpr size_t MaxCookieBytes = 4096; // name and value together
+    static constexpr size_t MaxCookies = 3000;
+
     // Takes one "Set-Cookie" (or "Set-Cookie2") header value sent by `host` in answer to
-    // a request for `requestPath`. A cookie that names a domain the host does not belong
-    // to is refused; an expired one removes the stored cookie of the same name.
+    // a request for `requestPath`. The cookie is kept for `host` whatever its Domain
+    // attribute says; an expired one removes the stored cookie of the same name; a larger
+    // one than MaxCookieBytes is ignored. Past a limit, the oldest cookie (of that host,
+    // else of all) goes first.
     void Store(std::string_view host, std::string_view requestPath, std::string_view header, std::time_t now);
 
     // The "Cookie" header value for a request to `host` and `path`, or "" when no cookie
@@ -23,12 +31,14 @@ private:
     struct TCookie {
         std::string Name;
         std::string Value;
-        std::string Domain; // lower case, without a leading dot
+        std::string Domain; // the host that set it, lower case
         std::string Path;
         bool Secure = false;
         std::time_t Expires = 0; // 0: until the client ends
     };
-    std::vector<TCookie> FCookies;
+    void MakeRoomFor(const std::string& domain);
+
+    std::vector<TCookie> FCookies; // oldest first
 };
 
 // Reads an HTTP date such as "Thu, 01 Jan 1970 00:00:00 GMT" (dashes also accepted between

@@ -15,21 +15,24 @@ void AppendHeader(std::string& out, std::string_view name, const std::string& va
     out += "\r\n";
 }
 
-// Where to end the first piece of `line`: after the last comma, or before the last space,
-// within the width; failing that, at the first break after it; npos when there is none.
-// Breaks are looked for only from index `from` on, so a header name stays whole.
-size_t FoldPoint(std::string_view line, size_t from)
+// Where to end the first piece of `lead` followed by `rest`: after the last comma, or
+// before the last space, within the width; failing that, at the first break after it;
+// npos when there is none. Breaks are looked for only from index `from` on, so a header
+// name stays whole. `lead` is "" or the one space that begins a continuation.
+size_t FoldPoint(std::string_view lead, std::string_view rest, size_t from)
 {
-    for (size_t i = FoldWidth; i > from; --i) {
-        if (line[i - 1] == ',')
+    const size_t size = lead.size() + rest.size();
+    const auto at = [&](size_t i) { return i < lead.size() ? lead[i] : rest[i - lead.size()]; };
+    for (size_t i = std::min(FoldWidth, size); i > from; --i) {
+        if (at(i - 1) == ',')
             return i;
-        if (line[i - 1] == ' ')
+        if (at(i - 1) == ' ')
             return i - 1;
     }
-    for (size_t i = std::max(FoldWidth, from); i < line.size(); ++i) {
-        if (line[i] == ',')
+    for (size_t i = std::max(FoldWidth, from); i < size; ++i) {
+        if (at(i) == ',')
             return i + 1;
-        if (line[i] == ' ')
+        if (at(i) == ' ')
             return i;
     }
     return std::string_view::npos;
@@ -72,24 +75,30 @@ std::string BuildRequestHead(const THttpRequestHead& head)
     return out;
 }
 
+// Works on views of `line`, so each byte is copied once however many folds there are.
 std::string FoldHeaderLine(std::string_view line)
 {
     std::string out;
-    std::string piece(line);
+    out.reserve(line.size() + line.size() / 16);
+    std::string_view lead;
+    std::string_view rest = line;
     const size_t colon = line.find(": ");
     size_t from = colon == std::string_view::npos ? 1 : colon + 2;
-    while (piece.size() > FoldWidth) {
-        const size_t point = FoldPoint(piece, from);
+    while (lead.size() + rest.size() > FoldWidth) {
+        const size_t point = FoldPoint(lead, rest, from);
         if (point == std::string_view::npos)
             break;
-        std::string_view tail = std::string_view(piece).substr(point);
+        // A continuation's point is never inside its lead: breaks are looked for from 1 on.
+        const size_t taken = point - lead.size();
+        std::string_view tail = rest.substr(taken);
         while (!tail.empty() && tail.front() == ' ')
             tail.remove_prefix(1);
         if (tail.empty())
             break; // only blanks follow: nothing to carry over
-        out.append(piece, 0, point).append("\r\n");
-        piece = " " + std::string(tail);
+        out.append(lead).append(rest.substr(0, taken)).append("\r\n");
+        lead = " ";
+        rest = tail;
         from = 1;
     }
-    return out + piece;
+    return out.append(lead).append(rest);
 }

@@ -3,6 +3,7 @@
 #include "support/UHttpAnswer.h"
 #include "support/UHttpConnection.h"
 #include "support/UHttpConnector.h"
+#include "support/UHttpSinks.h"
 #include "support/UHttpWait.h"
 #include "support/ULocalClock.h"
 
@@ -14,68 +15,6 @@ namespace {
 
 constexpr const char* AcceptValue = "text/html, */*";
 constexpr const char* UserAgentValue = "Mozilla/4.0 (compatible; MSIE 5.5; Windows NT 4.0)";
-constexpr size_t KeptErrorBodyBytes = 64 * 1024;
-
-// Holds the answer in memory, up to a cap, so a runaway answer fails instead of
-// exhausting memory.
-class TStringSink final : public THttpBodySink {
-public:
-    TStringSink(std::string& text, size_t cap)
-        : FText(text)
-        , FCap(cap)
-    {
-    }
-    void Write(const char* data, size_t size) override
-    {
-        if (size > FCap - FText.size())
-            throw EHttpError("The answer is larger than the " + std::to_string(FCap) + " bytes allowed.");
-        FText.append(data, size);
-    }
-
-private:
-    std::string& FText;
-    size_t FCap;
-};
-
-class TStreamSink final : public THttpBodySink {
-public:
-    explicit TStreamSink(std::ostream& stream)
-        : FStream(stream)
-    {
-    }
-    void Write(const char* data, size_t size) override
-    {
-        FStream.write(data, static_cast<std::streamsize>(size));
-        if (!FStream)
-            throw EHttpError("Writing the answer to its destination failed.");
-    }
-
-private:
-    std::ostream& FStream;
-};
-
-// Drops a body, keeping its start for an error message; gives up past the cap.
-class TDiscardSink final : public THttpBodySink {
-public:
-    TDiscardSink(std::string* kept, size_t cap)
-        : FKept(kept)
-        , FCap(cap)
-    {
-    }
-    void Write(const char* data, size_t size) override
-    {
-        if (FKept != nullptr && FKept->size() < KeptErrorBodyBytes)
-            FKept->append(data, std::min(size, KeptErrorBodyBytes - FKept->size()));
-        FSeen += size;
-        if (FSeen > FCap)
-            throw EHttpError("The discarded answer is too large.");
-    }
-
-private:
-    std::string* FKept;
-    size_t FCap;
-    size_t FSeen = 0;
-};
 
 bool IsRedirect(const THttpAnswerHead& head)
 {
@@ -101,16 +40,16 @@ std::string THttpSession::PostForm(const std::string& address, const std::vector
     const std::string boundary = MakeBoundary(FClock.Now()); // kept for every redirect of the call
     const TRequest request{"POST", BuildMultipartBody(boundary, fields), "multipart/form-data; boundary=" + boundary};
     std::string answer;
-    TStringSink sink(answer, FOptions.MaxAnswerBytes);
+    THttpStringSink sink(answer, FOptions.MaxAnswerBytes);
     Execute(address, request, sink);
     return answer;
 }
 
-void THttpSession::GetToStream(const std::string& address, std::ostream& destination)
+void THttpSession::GetToStream(const std::string& address, std::ostream& destination, uint64_t maxBytes)
 {
     StartCall();
     const TCallGuard guard(*this);
-    TStreamSink sink(destination);
+    THttpStreamSink sink(destination, maxBytes);
     Execute(address, TRequest{"GET", "", ""}, sink);
 }
 
@@ -167,7 +106,7 @@ void THttpSession::Execute(const std::string& address, const TRequest& request, 
                 continue;
             }
             if (head.StatusCode / 100 == 2) {
-                keep = (StatusHasNoBody(head.StatusCode) || ReadAnswerBody(*FConnection, head, sink, waiter, 0)) &&
+                keep = (StatusHasNoBody(head.StatusCode) || ReadAnswerBody(*FConnection, head, sink, waiter)) &&
                     MayKeepConnection(head, request);
                 if (!keep)
                     CloseNow();
@@ -189,11 +128,11 @@ THttpAnswerHead THttpSession::Exchange(const THttpUrl& url, const TRequest& requ
 {
     // A POST always starts on a new connection; a GET reuses one open to the same place.
     const bool reuse = request.Method == "GET" && FConnection != nullptr && FConnection->Host() == url.Host &&
-        FConnection->Port() == url.Port;
+        FConnection->Port() == url.Port && !FConnection->HasPendingInput();
     if (reuse) {
         const uint64_t before = FConnection->BytesReceived();
         try {
-            Send(url, request);
+            Send(url, request, waiter);
             return ReadAnswerHead(*FConnection, waiter);
         } catch (const EHttpAborted&) {
             throw;
@@ -205,7 +144,7 @@ THttpAnswerHead THttpSession::Exchange(const THttpUrl& url, const TRequest& requ
     }
     CloseNow();
     Connect(url, waiter);
-    Send(url, request);
+    Send(url, request, waiter);
     return ReadAnswerHead(*FConnection, waiter);
 }
 
@@ -220,7 +159,7 @@ void THttpSession::Connect(const THttpUrl& url, TPumpedWaiter& waiter)
     }
 }
 
-void THttpSession::Send(const THttpUrl& url, const TRequest& request)
+void THttpSession::Send(const THttpUrl& url, const TRequest& request, TPumpedWaiter& waiter)
 {
     const bool post = request.Method == "POST";
     if (post && FConnectionOption.empty())
@@ -236,9 +175,9 @@ void THttpSession::Send(const THttpUrl& url, const TRequest& request)
     head.Accept = AcceptValue;
     head.UserAgent = UserAgentValue;
     head.Cookie = FCookies.HeaderFor(url.Host, url.Path + url.Document, std::time(nullptr));
-    FConnection->Write(BuildRequestHead(head));
+    FConnection->Write(BuildRequestHead(head), waiter);
     if (!request.Body.empty())
-        FConnection->Write(request.Body);
+        FConnection->Write(request.Body, waiter);
 }
 
 bool THttpSession::DiscardBody(const THttpAnswerHead& head, TPumpedWaiter& waiter, int limitMs, std::string* kept)
@@ -246,8 +185,10 @@ bool THttpSession::DiscardBody(const THttpAnswerHead& head, TPumpedWaiter& waite
     if (StatusHasNoBody(head.StatusCode))
         return true;
     try {
-        TDiscardSink sink(kept, FOptions.MaxAnswerBytes);
-        return ReadAnswerBody(*FConnection, head, sink, waiter, limitMs);
+        // One deadline for the whole body: a peer trickling it cannot stretch the wait.
+        const TPumpedWaiter::TDeadline deadline(waiter, limitMs);
+        THttpDiscardSink sink(kept, FOptions.MaxAnswerBytes);
+        return ReadAnswerBody(*FConnection, head, sink, waiter);
     } catch (const EHttpAborted&) {
         throw;
     } catch (const EHttpError&) {
@@ -257,6 +198,10 @@ bool THttpSession::DiscardBody(const THttpAnswerHead& head, TPumpedWaiter& waite
 
 bool THttpSession::MayKeepConnection(const THttpAnswerHead& head, const TRequest& request) const
 {
+    // Bytes past a framed body belong to no request of ours; left there, they would be
+    // read as the answer to the next one.
+    if (FConnection->HasPendingInput())
+        return false;
     const std::string* connection = head.Find("Connection");
     return request.Method == "POST" ? HeaderValueIs(connection, "keep-alive") : !HeaderValueIs(connection, "close");
 }

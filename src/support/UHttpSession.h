@@ -19,7 +19,7 @@ public:
     ~THttpSession();
 
     [[nodiscard]] std::string PostForm(const std::string& address, const std::vector<FormField>& fields);
-    void GetToStream(const std::string& address, std::ostream& destination);
+    void GetToStream(const std::string& address, std::ostream& destination, uint64_t maxBytes);
     // Closes the idle connection, or calls off the request in progress.
     void Cancel() noexcept;
     [[nodiscard]] bool Busy() const { return FBusy; }
@@ -51,10 +51,12 @@ private:
     // Runs one call: the request and every redirect. Writes only the final body to `sink`.
     void Execute(const std::string& address, const TRequest& request, THttpBodySink& sink);
     THttpAnswerHead Exchange(const THttpUrl& url, const TRequest& request, TPumpedWaiter& waiter);
-    void Send(const THttpUrl& url, const TRequest& request);
+    void Send(const THttpUrl& url, const TRequest& request, TPumpedWaiter& waiter);
     void Connect(const THttpUrl& url, TPumpedWaiter& waiter);
-    // Reads and drops a body, ignoring any failure. True when the connection may carry on.
+    // Reads and drops a body within `limitMs` in all, ignoring any failure. True when the
+    // connection may carry on.
     bool DiscardBody(const THttpAnswerHead& head, TPumpedWaiter& waiter, int limitMs, std::string* kept);
+    // Whether the answer allows another request on its connection, and nothing is left unread.
     bool MayKeepConnection(const THttpAnswerHead& head, const TRequest& request) const;
     void CloseNow() noexcept;
 

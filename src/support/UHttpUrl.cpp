@@ -3,6 +3,7 @@
 #include "common/UAsciiText.h"
 #include "support/UHttpError.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -89,6 +90,10 @@ void CheckHttpScheme(const THttpUrl& url)
 
 THttpUrl ResolveLocation(const THttpUrl& base, std::string_view location)
 {
+    // Sent on, such a byte would end or split the next request line.
+    const auto control = [](unsigned char c) { return c < 0x20 || c == 0x7F; };
+    if (std::any_of(location.begin(), location.end(), control))
+        throw EHttpError("Invalid redirect: the Location holds a control character.");
     if (location.find("://") != std::string_view::npos)
         return ParseUrl(location);
     if (location.substr(0, 2) == "//")

@@ -26,5 +26,6 @@ struct THttpUrl {
 void CheckHttpScheme(const THttpUrl& url);
 
 // The address a redirect's Location names: as given when it names a host, otherwise
-// relative to `base`, the address of the request that was redirected.
+// relative to `base`, the address of the request that was redirected. Throws EHttpError
+// for a Location holding a control character (CR, LF, NUL and the like).
 [[nodiscard]] THttpUrl ResolveLocation(const THttpUrl& base, std::string_view location);

@@ -2,31 +2,41 @@
 
 #include "support/UMessagePump.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
 
 namespace {
 
-// 1 readable, 0 slice passed without data.
-int PollSlice(int fd, int sliceMs)
+// True when `fd` is ready for `events` (or failed) within `timeoutMs`.
+bool PollOnce(int fd, short events, int timeoutMs)
 {
-    pollfd entry{fd, POLLIN, 0};
+    pollfd entry{fd, events, 0};
     for (;;) {
-        const int ready = ::poll(&entry, 1, sliceMs);
+        const int ready = ::poll(&entry, 1, timeoutMs);
         if (ready >= 0)
-            return ready > 0 ? 1 : 0;
+            return ready > 0;
         if (errno != EINTR)
-            throw EHttpError(std::string("Waiting for data failed: ") + std::strerror(errno));
+            throw EHttpError(std::string("Waiting on the connection failed: ") + std::strerror(errno));
     }
 }
 
 } // namespace
 
+TPumpedWaiter::TPumpedWaiter(TMessagePump& pump, const bool& cancelled, const THttpTimings& timings)
+    : FPump(pump)
+    , FCancelled(cancelled)
+    , FTimings(timings)
+    , FLastPump(TClock::now())
+{
+}
+
 void TPumpedWaiter::Pump()
 {
     ThrowIfCancelled();
     FPump.Pump();
+    FLastPump = TClock::now();
     ThrowIfCancelled();
 }
 
@@ -36,22 +46,51 @@ void TPumpedWaiter::ThrowIfCancelled() const
         throw EHttpAborted();
 }
 
-bool TPumpedWaiter::WaitReadable(int fd, int limitMs)
+bool TPumpedWaiter::KeepUp()
 {
-    const int slice = FTimings.IdleSliceMs;
-    if (limitMs <= 0) {
-        while (PollSlice(fd, slice) == 0)
-            Pump();
-        return true;
-    }
-    int remaining = limitMs;
-    int next = remaining % slice == 0 ? slice : remaining % slice;
-    while (remaining > 0) {
-        if (PollSlice(fd, next) != 0)
-            return true;
-        remaining -= next;
-        next = slice;
+    const TClock::time_point now = TClock::now();
+    if (now - FLastPump >= std::chrono::milliseconds(FTimings.IdleSliceMs))
         Pump();
+    return now < FDeadline;
+}
+
+bool TPumpedWaiter::WaitReadable(int fd)
+{
+    return Wait(fd, POLLIN);
+}
+
+bool TPumpedWaiter::WaitWritable(int fd)
+{
+    return Wait(fd, POLLOUT);
+}
+
+bool TPumpedWaiter::Wait(int fd, short events)
+{
+    const auto slice = std::chrono::milliseconds(FTimings.IdleSliceMs);
+    for (;;) {
+        const TClock::time_point now = TClock::now();
+        if (now >= FDeadline)
+            return false;
+        const TClock::time_point nextPump = FLastPump + slice;
+        if (now >= nextPump) {
+            Pump();
+            continue;
+        }
+        const auto left = std::min(nextPump, FDeadline) - now;
+        const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+        if (PollOnce(fd, events, static_cast<int>(std::max<decltype(ms)>(ms, 1))))
+            return true;
     }
-    return false;
+}
+
+TPumpedWaiter::TDeadline::TDeadline(TPumpedWaiter& waiter, int limitMs)
+    : FWaiter(waiter)
+{
+    if (limitMs > 0)
+        FWaiter.FDeadline = TClock::now() + std::chrono::milliseconds(limitMs);
+}
+
+TPumpedWaiter::TDeadline::~TDeadline()
+{
+    FWaiter.FDeadline = TClock::time_point::max();
 }

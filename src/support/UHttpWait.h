@@ -4,31 +4,52 @@
 #include "support/UHttpAborted.h"
 #include "support/UHttpTimings.h"
 
+#include <chrono>
+
 class TMessagePump;
 
 class TPumpedWaiter {
 public:
     // `cancelled` is read after every pump; once it is set the pump is never called again.
-    TPumpedWaiter(TMessagePump& pump, const bool& cancelled, const THttpTimings& timings)
-        : FPump(pump)
-        , FCancelled(cancelled)
-        , FTimings(timings)
-    {
-    }
+    TPumpedWaiter(TMessagePump& pump, const bool& cancelled, const THttpTimings& timings);
 
     // Hands pending messages to the pump, then throws EHttpAborted if the request was called off.
     void Pump();
     void ThrowIfCancelled() const;
 
-    // Waits until `fd` is readable (or at its end). With `limitMs` 0 it waits without end;
-    // otherwise the first slice takes the remainder of the limit over whole slices, and the
-    // result is false when the limit passes without data.
-    [[nodiscard]] bool WaitReadable(int fd, int limitMs);
+    // Called whenever bytes have moved: pumps once a slice has passed since the last pump,
+    // so a peer that keeps data flowing cannot keep the window frozen. False once the
+    // deadline, if any, has passed.
+    [[nodiscard]] bool KeepUp();
+
+    // Wait until `fd` is readable (or at its end, or failed) / writable, pumping every slice
+    // of wall-clock time. False when the deadline, if any, passes first.
+    [[nodiscard]] bool WaitReadable(int fd);
+    [[nodiscard]] bool WaitWritable(int fd);
+
+    // Gives every wait and transfer within its scope one overall deadline, `limitMs` from
+    // now; with `limitMs` 0 or less they wait without end.
+    class TDeadline {
+    public:
+        TDeadline(TPumpedWaiter& waiter, int limitMs);
+        ~TDeadline();
+        TDeadline(const TDeadline&) = delete;
+        TDeadline& operator=(const TDeadline&) = delete;
+
+    private:
+        TPumpedWaiter& FWaiter;
+    };
 
     [[nodiscard]] const THttpTimings& Timings() const { return FTimings; }
 
 private:
+    using TClock = std::chrono::steady_clock;
+
+    bool Wait(int fd, short events);
+
     TMessagePump& FPump;
     const bool& FCancelled;
     const THttpTimings& FTimings;
+    TClock::time_point FLastPump;
+    TClock::time_point FDeadline = TClock::time_point::max();
 };

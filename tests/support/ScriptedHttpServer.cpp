@@ -1,7 +1,7 @@
 #include "support/ScriptedHttpServer.h"
 
 #include <arpa/inet.h>
-#include <chrono>
+#include <cerrno>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
@@ -17,17 +17,6 @@ size_t FindNoCase(const std::string& text, const std::string& lowerNeedle)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + 32);
     return lowered.find(lowerNeedle);
-}
-
-void SendAll(int fd, const std::string& bytes)
-{
-    size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n <= 0)
-            return; // the client has gone: nothing more to play
-        sent += static_cast<size_t>(n);
-    }
 }
 
 } // namespace
@@ -49,6 +38,24 @@ TScriptedAnswer DelayedAnswer(const std::string& bytes, int delayMs)
     TScriptedAnswer answer;
     answer.Bytes = bytes;
     answer.DelayMs = delayMs;
+    return answer;
+}
+
+TScriptedAnswer Trickle(const std::string& head, const std::string& piece, int everyMs, int count)
+{
+    TScriptedAnswer answer;
+    answer.Bytes = head;
+    answer.Repeat = piece;
+    answer.RepeatEveryMs = everyMs;
+    answer.RepeatCount = count;
+    answer.Close = true;
+    return answer;
+}
+
+TScriptedAnswer IgnoringPeer(int ms)
+{
+    TScriptedAnswer answer;
+    answer.IgnoreMs = ms;
     return answer;
 }
 
@@ -115,6 +122,55 @@ bool TScriptedHttpServer::WaitReadable(int fd)
     return entries[1].revents == 0;
 }
 
+bool TScriptedHttpServer::Sleep(int ms)
+{
+    pollfd stop{FStop[0], POLLIN, 0};
+    while (::poll(&stop, 1, ms) < 0) { }
+    return stop.revents == 0;
+}
+
+bool TScriptedHttpServer::SendAll(int client, const std::string& bytes)
+{
+    size_t sent = 0;
+    while (sent < bytes.size()) {
+        pollfd entries[2] = {{client, POLLOUT, 0}, {FStop[0], POLLIN, 0}};
+        while (::poll(entries, 2, -1) < 0) { }
+        if (entries[1].revents != 0)
+            return false;
+        const ssize_t n = ::send(client, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            continue;
+        if (n <= 0)
+            return false; // the client has gone: nothing more to play
+        sent += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool TScriptedHttpServer::Play(int client, const TScriptedAnswer& answer)
+{
+    if (answer.DelayMs > 0 && !Sleep(answer.DelayMs))
+        return false;
+    if (!SendAll(client, answer.Bytes))
+        return false;
+    for (int i = 0; !answer.Repeat.empty() && (answer.RepeatCount == 0 || i < answer.RepeatCount); ++i)
+        if ((answer.RepeatEveryMs > 0 && !Sleep(answer.RepeatEveryMs)) || !SendAll(client, answer.Repeat))
+            return false;
+    if (!answer.Later.empty())
+        return Sleep(answer.LaterDelayMs) && SendAll(client, answer.Later);
+    return true;
+}
+
+bool TScriptedHttpServer::TakeIgnoring(TScriptedAnswer& answer)
+{
+    std::lock_guard lock(FLock);
+    if (FScript.empty() || FScript.front().IgnoreMs == 0)
+        return false;
+    answer = FScript.front();
+    FScript.pop_front();
+    return true;
+}
+
 void TScriptedHttpServer::Run()
 {
     while (WaitReadable(FListener)) {
@@ -132,6 +188,11 @@ void TScriptedHttpServer::Run()
 
 void TScriptedHttpServer::Serve(int client)
 {
+    TScriptedAnswer ignoring;
+    if (TakeIgnoring(ignoring)) {
+        (void)Sleep(ignoring.IgnoreMs);
+        return;
+    }
     std::string pending;
     std::string request;
     while (ReadRequest(client, pending, request)) {
@@ -149,14 +210,7 @@ void TScriptedHttpServer::Serve(int client)
             while (WaitReadable(client) && ::recv(client, &byte, 1, 0) > 0) { }
             return;
         }
-        if (answer.DelayMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(answer.DelayMs));
-        SendAll(client, answer.Bytes);
-        if (!answer.Later.empty()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(answer.LaterDelayMs));
-            SendAll(client, answer.Later);
-        }
-        if (answer.Close)
+        if (!Play(client, answer) || answer.Close)
             return;
     }
 }

@@ -14,8 +14,13 @@ struct TScriptedAnswer {
     bool Close = false; // close the connection after sending
     bool Hang = false;  // send nothing and hold the connection until the client leaves
     int DelayMs = 0;    // wait this long before sending
-    std::string Later;  // sent LaterDelayMs after Bytes
+    std::string Repeat; // then sent RepeatCount times (0: until the client leaves), RepeatEveryMs apart
+    int RepeatCount = 0;
+    int RepeatEveryMs = 0;
+    std::string Later; // sent LaterDelayMs after the rest
     int LaterDelayMs = 0;
+    // Taken when a connection is accepted: read nothing from it for this long, then drop it.
+    int IgnoreMs = 0;
 };
 
 struct TRecordedRequest {
@@ -42,7 +47,14 @@ private:
     void Run();
     void Serve(int client);
     bool ReadRequest(int client, std::string& pending, std::string& request);
+    // Plays Bytes, Repeat and Later; false once the client has gone or the server stops.
+    bool Play(int client, const TScriptedAnswer& answer);
+    bool SendAll(int client, const std::string& bytes);
+    // Each waits for the event or the server's stop; false on the stop.
     bool WaitReadable(int fd);
+    bool Sleep(int ms);
+    // Takes an IgnoreMs answer from the front of the script, if there is one.
+    bool TakeIgnoring(TScriptedAnswer& answer);
 
     int FListener = -1;
     int FPort = 0;
@@ -57,6 +69,11 @@ private:
 // An answer that never comes; one that comes after `delayMs`.
 [[nodiscard]] TScriptedAnswer HangingAnswer();
 [[nodiscard]] TScriptedAnswer DelayedAnswer(const std::string& bytes, int delayMs);
+// `head`, then `piece` every `everyMs`, `count` times (0: until the client leaves), then
+// the connection closes.
+[[nodiscard]] TScriptedAnswer Trickle(const std::string& head, const std::string& piece, int everyMs, int count);
+// A connection taken and never read from, dropped after `ms` or when the server stops.
+[[nodiscard]] TScriptedAnswer IgnoringPeer(int ms);
 
 // A complete answer with a Content-Length header; `extraHeaders` lines end in CRLF.
 [[nodiscard]] std::string AnswerWithBody(const std::string& statusLine, const std::string& body,

@@ -1,6 +1,8 @@
 #include "support/UHttpConnection.h"
 
 #include "support/UHttpError.h"
+#include "support/UHttpWait.h"
+#include "support/UMessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,11 @@
 #include <unistd.h>
 
 namespace {
+
+class TNoPump final : public TMessagePump {
+public:
+    void Pump() override { }
+};
 
 // With SIGPIPE at its default, a send to a socket whose peer has gone would end the process
 // unless the write asks the kernel not to raise the signal.
@@ -23,8 +30,12 @@ TEST(UHttpConnection, WriteToAClosedPeerIsAnErrorNotASignal)
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
     ::close(ends[1]);
     {
+        TNoPump pump;
+        const bool cancelled = false;
+        const THttpTimings timings;
+        TPumpedWaiter waiter(pump, cancelled, timings);
         THttpConnection connection(ends[0], "peer", 80); // closes ends[0]
-        EXPECT_THROW(connection.Write(std::string(4096, 'x')), EHttpError);
+        EXPECT_THROW(connection.Write(std::string(4096, 'x'), waiter), EHttpError);
     }
     ::sigaction(SIGPIPE, &previous, nullptr);
 }

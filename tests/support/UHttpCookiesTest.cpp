@@ -27,11 +27,59 @@ TEST(UHttpCookies, DefaultPathIsTheDirectoryOfTheRequest)
 TEST(UHttpCookies, DomainMatchesWholeLabelsNotAnySubstring)
 {
     THttpCookieStore store;
-    store.Store("www.news.com", "/", "a=1; Domain=.news.com", Now);
-    store.Store("www.news.com", "/", "b=2; Domain=bank.com", Now); // not the sender's: refused
+    store.Store("news.com", "/", "a=1", Now);
     EXPECT_EQ(store.HeaderFor("feed.news.com", "/", Now), "a=1");
     EXPECT_EQ(store.HeaderFor("fakenews.com", "/", Now), "");
-    EXPECT_EQ(store.HeaderFor("bank.com", "/", Now), "");
+}
+
+TEST(UHttpCookies, DomainAttributeNeverWidensACookieBeyondItsHost)
+{
+    THttpCookieStore store;
+    store.Store("www.news.com", "/", "a=1; Domain=.news.com", Now);
+    store.Store("www.news.com", "/", "b=2; Domain=bank.com", Now);
+    store.Store("www.news.com", "/", "c=3; Domain=com", Now);
+    EXPECT_EQ(store.HeaderFor("www.news.com", "/", Now), "a=1; b=2; c=3");
+    for (const char* other : {"feed.news.com", "news.com", "bank.com", "other.com"})
+        EXPECT_EQ(store.HeaderFor(other, "/", Now), "") << other;
+}
+
+std::string Numbered(const char* prefix, size_t from, size_t to)
+{
+    std::string header;
+    for (size_t i = from; i < to; ++i)
+        header += (header.empty() ? "" : "; ") + std::string(prefix) + std::to_string(i) + "=v";
+    return header;
+}
+
+TEST(UHttpCookies, AHostKeepsItsNewestFiftyCookiesAndLeavesOtherHostsAlone)
+{
+    THttpCookieStore store;
+    store.Store("quiet.test", "/", "q=1", Now);
+    for (size_t i = 0; i < 990; ++i)
+        store.Store("flood.test", "/", "c" + std::to_string(i) + "=v", Now);
+    EXPECT_EQ(store.HeaderFor("flood.test", "/", Now), Numbered("c", 940, 990));
+    EXPECT_EQ(store.HeaderFor("quiet.test", "/", Now), "q=1");
+}
+
+TEST(UHttpCookies, TheWholeStoreDropsItsOldestCookiePastThreeThousand)
+{
+    THttpCookieStore store;
+    for (size_t host = 0; host <= 60; ++host)
+        for (size_t i = 0; i < 50; ++i)
+            store.Store("h" + std::to_string(host) + ".test", "/", "c" + std::to_string(i) + "=v", Now);
+    // 3,050 arrived: the first 50 (all of h0's) have gone, h1 keeps every one.
+    EXPECT_EQ(store.HeaderFor("h0.test", "/", Now), "");
+    EXPECT_EQ(store.HeaderFor("h1.test", "/", Now), Numbered("c", 0, 50));
+    EXPECT_EQ(store.HeaderFor("h60.test", "/", Now), Numbered("c", 0, 50));
+}
+
+TEST(UHttpCookies, ACookieOverFourKilobytesIsIgnoredAndLeavesTheStoredOneBe)
+{
+    THttpCookieStore store;
+    const std::string fits = "n=" + std::string(4096 - 1, 'v');
+    store.Store("h", "/", fits, Now);
+    store.Store("h", "/", "n=" + std::string(4096, 'w'), Now);
+    EXPECT_EQ(store.HeaderFor("h", "/", Now), fits);
 }
 
 TEST(UHttpCookies, SecureCookiesAreNeverSent)

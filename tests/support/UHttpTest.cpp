@@ -1,9 +1,8 @@
 #include "support/UHttp.h"
 
+#include "support/HttpTestSupport.h"
 #include "support/ScriptedHttpServer.h"
 #include "support/TUnacceptingListener.h"
-#include "support/ULocalClock.h"
-#include "support/UMessagePump.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -21,36 +20,7 @@ using ::testing::StartsWith;
 
 namespace {
 
-class TCountingPump final : public TMessagePump {
-public:
-    void Pump() override
-    {
-        ++Calls;
-        if (OnPump)
-            OnPump();
-    }
-    int Calls = 0;
-    std::function<void()> OnPump;
-};
-
-class TFixedClock final : public TLocalClock {
-public:
-    [[nodiscard]] TLocalDateTime Now() const override { return {2026, 12, 9, 5, 7, 3, 42}; }
-};
-
 constexpr const char* Boundary = "--------120926050703042";
-
-// Short waits keep the suite quick; the slicing logic is the same.
-THttpClientOptions FastOptions()
-{
-    THttpClientOptions options;
-    options.Timings.ConnectTimeoutMs = 400;
-    options.Timings.ConnectSliceMs = 10;
-    options.Timings.IdleSliceMs = 20;
-    options.Timings.RedirectBodyLimitMs = 200;
-    options.Timings.ErrorBodyLimitMs = 100;
-    return options;
-}
 
 std::string Ok(const std::string& body, const std::string& headers = "")
 {
@@ -266,7 +236,7 @@ TEST_F(UHttp, BodyCutShortFailsInsteadOfPassingAsComplete)
         EXPECT_THROW(Get(*Client, Server.Url("/cut")), EHttpError) << "answer " << i;
 }
 
-TEST_F(UHttp, PostAnswerOverTheCapFailsWhileDownloadsAreNotCapped)
+TEST_F(UHttp, PostAnswerOverTheOptionsCapFailsWhileDownloadsHaveACapOfTheirOwnPerCall)
 {
     THttpClientOptions options = FastOptions();
     options.MaxAnswerBytes = 1000;
@@ -274,9 +244,15 @@ TEST_F(UHttp, PostAnswerOverTheCapFailsWhileDownloadsAreNotCapped)
     Server.Answer(Ok(std::string(1000, 'a')), true);
     Server.Answer("HTTP/1.1 200 OK\r\n\r\n" + std::string(1001, 'b'), true);
     Server.Answer(Ok(std::string(5000, 'c')));
+    Server.Answer(Ok(std::string(3000, 'd')));
+    Server.Answer(Ok(std::string(3001, 'e')));
     EXPECT_EQ(client.PostForm(Server.Url("/p"), {}).size(), 1000u);
     EXPECT_THROW((void)client.PostForm(Server.Url("/p"), {}), EHttpError);
-    EXPECT_EQ(Get(client, Server.Url("/g")).size(), 5000u);
+    EXPECT_EQ(Get(client, Server.Url("/g")).size(), 5000u); // the default cap, not the option's
+    std::ostringstream out;
+    client.GetToStream(Server.Url("/g"), out, 3000);
+    EXPECT_EQ(out.str().size(), 3000u);
+    EXPECT_THAT(FailureOf([&] { client.GetToStream(Server.Url("/g"), out, 3000); }), HasSubstr("larger than"));
 }
 
 TEST_F(UHttp, GetReusesTheConnectionAKeepAlivePostLeftOpenButAPostNeverReusesOne)
@@ -456,16 +432,6 @@ TEST_F(UHttp, PeerClosingDuringTheUploadFailsTheCallWithoutKillingTheProcess)
         EHttpError);
     dropper.join();
     ::close(listener);
-}
-
-std::string FailureOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const EHttpError& error) {
-        return error.what();
-    }
-    return "no exception";
 }
 
 TEST_F(UHttp, ConnectionThatIsNeverAcceptedTimesOutWhilePumping)
