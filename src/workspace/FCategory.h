@@ -15,7 +15,7 @@ public:
     // Captioned "Add category" until the caller sets its own caption.
     explicit TfrmCategory(TMessageService& messages, QWidget* parent = nullptr);
 
-    void SetName(const std::string& name);  // Windows-1252
+    void SetName(const std::string& name); // Windows-1252
     [[nodiscard]] std::string Name() const; // exactly as typed
 
 private:
