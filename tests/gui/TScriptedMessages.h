@@ -4,6 +4,7 @@
 #include "ui/UMessageService.h"
 
 #include <QList>
+#include <QTest>
 
 #include <deque>
 
@@ -18,8 +19,12 @@ public:
     bool Show(TMsgKind kind, const QString& text, TMsgButtons buttons) override
     {
         Shown.append({kind, text, buttons});
-        if (Answers.empty())
-            return true;
+        if (Answers.empty()) {
+            // A question that the test did not expect fails it rather than going ahead.
+            if (buttons == TMsgButtons::OkCancel)
+                QTest::qFail(qPrintable(QStringLiteral("unscripted question: ") + text), __FILE__, __LINE__);
+            return buttons == TMsgButtons::Ok;
+        }
         const bool answer = Answers.front();
         Answers.pop_front();
         return answer;
@@ -34,5 +39,5 @@ public:
     }
 
     QList<TShown> Shown;
-    std::deque<bool> Answers; // next answers; "OK" when empty
+    std::deque<bool> Answers; // next answers; when empty, "OK" to a message and a failure to a question
 };
