@@ -49,3 +49,13 @@ std::string QStringToAnsi(const QString& text)
     }
     return result;
 }
+
+qsizetype FindNonAnsiCharacter(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        if (unit != u'?' && ToAnsi(unit) == '?')
+            return i;
+    }
+    return -1;
+}

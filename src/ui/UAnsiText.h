@@ -12,3 +12,5 @@
 QString AnsiToQString(std::string_view text);
 // Characters that Windows-1252 cannot hold become "?".
 std::string QStringToAnsi(const QString& text);
+// The position of the first character that Windows-1252 cannot hold, or -1 when there is none.
+qsizetype FindNonAnsiCharacter(const QString& text);

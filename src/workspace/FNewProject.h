@@ -1,6 +1,8 @@
 #pragma once
 // TfrmCreateProject: a project's name, dates and category, for creating or editing one.
 
+#include "model/TTextList.h"
+
 #include <QDate>
 #include <QDialog>
 
@@ -11,7 +13,6 @@ class QComboBox;
 class QLineEdit;
 class TDateEdit;
 class TMessageService;
-class TTextList;
 
 class TfrmCreateProject : public QDialog {
     Q_OBJECT
@@ -37,6 +38,7 @@ private:
     void btnOkClick();
 
     TMessageService& Messages;
+    TTextList Categories; // the items of cbxCategories, byte for byte
     QLineEdit* edtName = nullptr;
     TDateEdit* edtStartDate = nullptr;
     TDateEdit* edtEndDate = nullptr;

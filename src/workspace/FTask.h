@@ -8,9 +8,9 @@
 
 class QCheckBox;
 class QLineEdit;
-class QPlainTextEdit;
 class TDateEdit;
 class TMessageService;
+class TNotesEdit;
 class TTask;
 
 class TfrmTask : public QDialog {
@@ -31,7 +31,7 @@ private:
 
     TMessageService& Messages;
     QLineEdit* edtName = nullptr;
-    QPlainTextEdit* memNotes = nullptr;
+    TNotesEdit* memNotes = nullptr;
     QCheckBox* chkDone = nullptr;
     TDateEdit* edtStartDate = nullptr;
     TDateEdit* edtEndDate = nullptr;

@@ -1,0 +1,27 @@
+#pragma once
+// TNotesEdit: a multi-line text whose line breaks the model keeps as CR LF pairs, guarded
+// like every text field (see UTextGuard).
+
+#include <QPlainTextEdit>
+
+#include <string>
+
+class TNotesEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit TNotesEdit(QWidget* parent = nullptr);
+
+    // Windows-1252 text; a CR LF pair, a lone CR and a lone LF each show as one line break.
+    // Shown as it stands, even a text the guard would refuse to take from the user.
+    void SetNotes(const std::string& notes);
+    // Windows-1252 text with CR LF between the lines.
+    [[nodiscard]] std::string Notes() const;
+
+private:
+    void GuardEdit();
+    [[nodiscard]] QString StoredText() const;
+
+    QString Accepted; // the editor's text after the last edit that was kept
+    bool Reverting = false;
+};
