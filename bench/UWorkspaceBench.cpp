@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QTest>
 
 #include <benchmark/benchmark.h>

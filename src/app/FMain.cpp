@@ -24,7 +24,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStyle>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -109,11 +109,6 @@ void TfrmMain::FormCreate()
         Timer2->start();
     NewsList = std::make_unique<std::vector<std::string>>();
 
-    // The Calendar tab's width at the window's design size, less the calendar and a gap.
-    const int frame = 2 * pgcMain->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    const int tabWidth = ClientWidth - ProjectsWidth - splMain->handleWidth() - frame;
-    DayPlanner->SetDayPanelWidth(tabWidth - (CalendarLeft + CalendarWidth + CalendarGap));
-
     State->Hours = std::make_unique<THours>();
     LoadDataFile(TDataFile::Hours, [this] { State->Hours->LoadHours(*Folder); });
     DayPlanner->AddHourRows();
@@ -144,9 +139,14 @@ void TfrmMain::FormShow()
         pgcPrinc->setCurrentIndex(page);
         ProcessPendingMessages();
     }
-    pgcPrinc->setCurrentIndex(0);
     // Every page is laid out now; a splitter takes its pane sizes only then.
     splMain->setSizes({ProjectsWidth, std::max(0, splMain->width() - ProjectsWidth - splMain->handleWidth())});
+    // The day panel takes the Calendar tab's width less the calendar and a 10-pixel gap, once:
+    // later resizing keeps it. The tab set lays out its pages only while the main page shows.
+    ProcessPendingMessages();
+    if (const auto* pages = pgcMain->findChild<QStackedWidget*>())
+        DayPlanner->SetDayPanelWidth(pages->width() - (CalendarLeft + CalendarWidth + CalendarGap));
+    pgcPrinc->setCurrentIndex(0);
 
     if (!BrandSettings.WelcomeText.empty()) {
         prfWelcome->setHtml(AnsiToQString(BrandSettings.WelcomeText));

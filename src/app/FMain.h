@@ -113,9 +113,9 @@ private:
     std::unique_ptr<std::vector<std::string>> NewsList;
     TBrandSettings BrandSettings;
     TUnreadDataFiles UnreadFiles; // kept as they are by "Save Changes"
-    bool Shown = false;       // FormShow has run (Qt shows again after a restore)
-    bool ShowDone = false;    // FormShow has finished; Timer2 waits for it
-    bool WelcomeLeft = false; // "Thanks" was pressed
+    bool Shown = false;           // FormShow has run (Qt shows again after a restore)
+    bool ShowDone = false;        // FormShow has finished; Timer2 waits for it
+    bool WelcomeLeft = false;     // "Thanks" was pressed
 
     // The parts, each driving the controls of its region.
     TProjectTree* Tree = nullptr;

@@ -10,12 +10,12 @@
 #include "workspace/UTaskList.h"
 
 #include <QFrame>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabBar>
-#include <QGroupBox>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>

@@ -122,8 +122,8 @@ void SetHourAction(THours& hours, const std::string& date, const std::string& ho
 {
     std::string key = MakeHourKey(date, hour);
     const int found = hours.IndexOf(key);
-    TToDoHour& entry = found == THours::NotFound ? hours.Append(std::move(key), std::make_unique<TToDoHour>())
-                                                 : hours[found];
+    TToDoHour& entry =
+        found == THours::NotFound ? hours.Append(std::move(key), std::make_unique<TToDoHour>()) : hours[found];
     entry.Date = date;
     entry.Hour = hour;
     entry.Action = action;

@@ -20,8 +20,7 @@ void ReportUnhandledError(std::exception_ptr error) noexcept;
 template <class Handler>
 auto Guarded(Handler handler)
 {
-    return [handler = std::move(handler)]<class... Args>(Args&&... args)
-        requires std::invocable<Handler&, Args...>
+    return [handler = std::move(handler)]<class... Args>(Args && ... args) requires std::invocable<Handler&, Args...>
     {
         try {
             handler(std::forward<Args>(args)...);

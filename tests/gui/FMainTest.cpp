@@ -2,8 +2,8 @@
 
 #include "TScriptedDialogs.h"
 #include "TScriptedMessages.h"
-#include "UFindControl.h"
 #include "TTempFolder.h"
+#include "UFindControl.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
 #include "support/TUnacceptingListener.h"
@@ -428,7 +428,8 @@ private slots:
         auto* calendar = Child<QWidget>(window.get(), "calMain");
         auto* day = Child<QWidget>(window.get(), "panDay");
         QTRY_VERIFY(day->isVisible());
-        QCOMPARE(day->mapTo(window.get(), QPoint()).x() - calendar->mapTo(window.get(), QPoint(calendar->width(), 0)).x(),
+        QCOMPARE(day->mapTo(window.get(), QPoint()).x() -
+                     calendar->mapTo(window.get(), QPoint(calendar->width(), 0)).x(),
                  10);
     }
 };

@@ -4,6 +4,7 @@
 #include "UFindControl.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -122,11 +123,13 @@ private slots:
         Click("btnEdit");
         TProject& project = ShowProject(3, 0);
         Click("btnEdit");
-        QCOMPARE(Fixture->Messages.Texts(), (QStringList{"There is not tasks to edit!", "Please select a task to edit!"}));
+        QCOMPARE(Fixture->Messages.Texts(),
+                 (QStringList{"There is not tasks to edit!", "Please select a task to edit!"}));
         lvwItems->setCurrentItem(lvwItems->topLevelItem(1));
         Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Edited")); });
-        QTest::mouseDClick(lvwItems->viewport(), Qt::LeftButton, {},
-                           lvwItems->visualItemRect(lvwItems->topLevelItem(1)).center());
+        const QPoint row = lvwItems->visualItemRect(lvwItems->topLevelItem(1)).center();
+        QTest::mouseClick(lvwItems->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(lvwItems->viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(Fixture->Dialogs.Captions, QStringList{"Edit task"});
         QCOMPARE(project.Tasks[1].Description, std::string("Edited"));
         QCOMPARE(lvwItems->topLevelItem(1)->text(1), QStringLiteral("Edited"));
@@ -143,10 +146,10 @@ private slots:
         Click("btnRemove");
         QCOMPARE(project.Tasks.Count(), 2);
         QTest::keyClick(lvwItems, Qt::Key_Delete);
-        QCOMPARE(Fixture->Messages.Texts(),
-                 (QStringList{"There is not tasks to remove!", "Please select a task to remove!",
-                              "Are you sure do you want remove this taks?",
-                              "Are you sure do you want remove this taks?"}));
+        QCOMPARE(
+            Fixture->Messages.Texts(),
+            (QStringList{"There is not tasks to remove!", "Please select a task to remove!",
+                         "Are you sure do you want remove this taks?", "Are you sure do you want remove this taks?"}));
         QCOMPARE(project.Tasks.Count(), 1);
         QCOMPARE(project.Tasks[0].Description, std::string("Task 1"));
         QCOMPARE(lvwItems->topLevelItemCount(), 1);
