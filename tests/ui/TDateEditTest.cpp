@@ -113,15 +113,6 @@ private slots:
         QCOMPARE(edit.text(), returned);
     }
 
-    void aTextHandedInIsReturnedAsItStands()
-    {
-        TDateEdit edit(Today);
-        for (const QString& text : {QString(), QStringLiteral("7/5/2008"), QStringLiteral("2008-07-05")}) {
-            edit.SetDateText(text);
-            QCOMPARE(edit.DateText(), text);
-        }
-    }
-
     void calendarStartsOnSundayAndPicksADate_data()
     {
         QTest::addColumn<QString>("handed");
