@@ -23,8 +23,9 @@ public:
 
     // Shows `text` as it stands: empty, or written under other date settings, included.
     void SetDateText(const QString& text);
-    // The text as it stands while it is the one handed in, the last date picked or a date
-    // typed in full; an unfinished date gives the last of those.
+    // The text handed in or picked, as it stands; a date typed in full in the field's form
+    // (" 7/ 5/2008" for "7/5/2008"), the day cut to the month's end; for an unfinished date,
+    // the last of those. The user may also empty the field.
     [[nodiscard]] QString DateText() const;
 
     // Opens the calendar below the field (the button does).

@@ -30,6 +30,10 @@ TNotesEdit::TNotesEdit(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, &TNotesEdit::GuardEdit);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (!Reverting && EditorText(*this) == Accepted)
+            KeepCursor();
+    });
 }
 
 void TNotesEdit::SetNotes(const std::string& notes)
@@ -41,6 +45,7 @@ void TNotesEdit::SetNotes(const std::string& notes)
     setPlainText(text);
     Reverting = false;
     Accepted = EditorText(*this);
+    KeepCursor();
 }
 
 std::string TNotesEdit::Notes() const
@@ -53,6 +58,12 @@ QString TNotesEdit::StoredText() const
     return WithStoredLineBreaks(EditorText(*this));
 }
 
+void TNotesEdit::KeepCursor()
+{
+    AcceptedAnchor = textCursor().anchor();
+    AcceptedPosition = textCursor().position();
+}
+
 void TNotesEdit::GuardEdit()
 {
     if (Reverting)
@@ -61,6 +72,7 @@ void TNotesEdit::GuardEdit()
     const QString hint = RefusalHint(WithStoredLineBreaks(Accepted), WithStoredLineBreaks(now), TTextLines::Many);
     if (hint.isEmpty()) {
         Accepted = now;
+        KeepCursor();
         return;
     }
     const TTextChange change = FindChange(Accepted, now);
@@ -72,7 +84,10 @@ void TNotesEdit::GuardEdit()
     // Undoing the revert would bring the refused text back only to refuse it again, so the
     // field starts a new undo history instead.
     document()->clearUndoRedoStacks();
-    Reverting = false;
+    cursor.setPosition(AcceptedAnchor);
+    cursor.setPosition(AcceptedPosition, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
+    Reverting = false;
     ShowRefusalHint(*this, cursorRect(), hint);
+    emit inputRejected();
 }

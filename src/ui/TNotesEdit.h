@@ -18,10 +18,18 @@ public:
     // Windows-1252 text with CR LF between the lines.
     [[nodiscard]] std::string Notes() const;
 
+signals:
+    // An edit was refused and undone, as QLineEdit says of its validator.
+    void inputRejected();
+
 private:
     void GuardEdit();
     [[nodiscard]] QString StoredText() const;
 
-    QString Accepted; // the editor's text after the last edit that was kept
+    void KeepCursor();
+
+    QString Accepted;       // the editor's text after the last edit that was kept
+    int AcceptedAnchor = 0; // the cursor and selection on that text, to return to
+    int AcceptedPosition = 0;
     bool Reverting = false;
 };

@@ -27,6 +27,16 @@ private slots:
     {
         QVERIFY(QStringToAnsi(QString::fromUtf8("a→b😀c")) == "a?b?c");
     }
+
+    void findsTheFirstCharacterOutsideTheCodePage()
+    {
+        std::string all;
+        for (int byte = 0; byte < 256; ++byte)
+            all.push_back(static_cast<char>(byte));
+        QCOMPARE(FindNonAnsiCharacter(AnsiToQString(all)), -1);
+        QCOMPARE(FindNonAnsiCharacter(QString::fromUtf8("?€😀→")), 2);
+        QCOMPARE(FindNonAnsiCharacter(QString::fromUtf8("ab→")), 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(UAnsiTextTest)
