@@ -1,6 +1,7 @@
 // Loading and saving a large planner: 2,000 projects of 50 tasks and 100,000 hour entries.
 
 #include "UPlannerData.h"
+#include "UResidentBytes.h"
 #include "common/UProgramFolder.h"
 #include "model/UDataFiles.h"
 #include "model/UHours.h"
@@ -45,15 +46,6 @@ const TDataSet& DataSet()
 {
     static const TDataSet data;
     return data;
-}
-
-long ResidentBytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return resident * ::sysconf(_SC_PAGESIZE);
 }
 
 void Load(const TProgramFolder& folder, TProjects& projects, THours& hours)

@@ -4,6 +4,7 @@
 // size, each in a fresh process, with the resident memory the data adds.
 
 #include "UPlannerData.h"
+#include "UResidentBytes.h"
 #include "app/FMain.h"
 #include "common/UProgramFolder.h"
 #include "model/UDataFiles.h"
@@ -102,15 +103,6 @@ void BM_RefreshDayActions(benchmark::State& state)
     state.counters["entries"] = static_cast<double>(workspace.State.Hours->Count());
 }
 BENCHMARK(BM_RefreshDayActions)->Arg(100)->Arg(BenchHourEntries)->Unit(benchmark::kMicrosecond)->UseRealTime();
-
-long ResidentBytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return resident * ::sysconf(_SC_PAGESIZE);
-}
 
 // Runs this program again as `mode` on `folder`: the seconds from its launch (loading the
 // libraries included) until its window showed, and the resident bytes it then held.

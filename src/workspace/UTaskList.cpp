@@ -163,10 +163,18 @@ void TTaskList::lvwItemsChange(QTreeWidgetItem* row)
     ShowProgress();
 }
 
-int TTaskList::SelectedRow() const
+int TTaskList::RowToActOn(const QString& whenEmpty, const QString& whenNoneSelected)
 {
+    if (lvwItems->topLevelItemCount() == 0) {
+        Services.Messages.Inform(whenEmpty);
+        return -1;
+    }
     const QList<QTreeWidgetItem*> selected = lvwItems->selectedItems();
-    return selected.isEmpty() ? -1 : lvwItems->indexOfTopLevelItem(selected.first());
+    if (selected.isEmpty()) {
+        Services.Messages.Inform(whenNoneSelected);
+        return -1;
+    }
+    return lvwItems->indexOfTopLevelItem(selected.first());
 }
 
 bool TTaskList::eventFilter(QObject* watched, QEvent* event)
@@ -200,15 +208,11 @@ void TTaskList::btnAddClick()
 
 void TTaskList::btnEditClick()
 {
-    if (lvwItems->topLevelItemCount() == 0) {
-        Services.Messages.Inform(QStringLiteral("There is not tasks to edit!")); // the program's own wording
+    // "There is not tasks" is the program's own wording.
+    const int row =
+        RowToActOn(QStringLiteral("There is not tasks to edit!"), QStringLiteral("Please select a task to edit!"));
+    if (row < 0)
         return;
-    }
-    const int row = SelectedRow();
-    if (row < 0) {
-        Services.Messages.Inform(QStringLiteral("Please select a task to edit!"));
-        return;
-    }
     TTask& task = State.CurrentProject->Tasks[row];
     TfrmTask dialog(Services.Messages, Services.Today(), Services.DialogParent);
     dialog.setWindowTitle(QStringLiteral("Edit task"));
@@ -222,15 +226,10 @@ void TTaskList::btnEditClick()
 
 void TTaskList::btnRemoveClick()
 {
-    if (lvwItems->topLevelItemCount() == 0) {
-        Services.Messages.Inform(QStringLiteral("There is not tasks to remove!")); // the program's own wording
+    const int row =
+        RowToActOn(QStringLiteral("There is not tasks to remove!"), QStringLiteral("Please select a task to remove!"));
+    if (row < 0)
         return;
-    }
-    const int row = SelectedRow();
-    if (row < 0) {
-        Services.Messages.Inform(QStringLiteral("Please select a task to remove!"));
-        return;
-    }
     // "taks" is the program's own spelling.
     if (!Services.Messages.Confirm(QStringLiteral("Are you sure do you want remove this taks?")))
         return;

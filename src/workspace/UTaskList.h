@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QLabel;
+class QString;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
@@ -41,7 +42,8 @@ private:
     void BuildDetailsPanel();
     void lvwItemsChange(QTreeWidgetItem* row);
     void ShowProgress();
-    [[nodiscard]] int SelectedRow() const;
+    // The selected row; -1 after telling the user that there are no rows or none is selected.
+    [[nodiscard]] int RowToActOn(const QString& whenEmpty, const QString& whenNoneSelected);
 
     TWorkspaceState& State;
     TWorkspaceServices& Services;
