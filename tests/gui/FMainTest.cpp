@@ -252,15 +252,13 @@ private slots:
         QVERIFY(
             Child<QTextBrowser>(window.get(), "prfWelcome")->toPlainText().contains(QStringLiteral("Welcome reader")));
         QVERIFY(Child<QTextBrowser>(window.get(), "prfWelcome")->isReadOnly());
-        QTest::qWait(300);
-        QCOMPARE(checks.count(), 0);
+        auto* timer2 = Child<QTimer>(window.get(), "Timer2");
+        QVERIFY(!timer2->isActive()); // so no check can come while the welcome page shows
 
         QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
         QTRY_COMPARE(checks.count(), 1);
-        QTest::qWait(300);
-        QCOMPARE(checks.count(), 1);
-        QVERIFY(!Child<QTimer>(window.get(), "Timer2")->isActive());
+        QVERIFY(!timer2->isActive()); // and none after the first
     }
 
     void thanksPressedWhileTheWindowFirstShowsStillLeavesTheWelcomePageOnce()
@@ -274,7 +272,7 @@ private slots:
         QCOMPARE(Child<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
         QTRY_COMPARE(checks.count(), 1);
         thanks->click();
-        QTest::qWait(300);
+        QVERIFY(!Child<QTimer>(window.get(), "Timer2")->isActive());
         QCOMPARE(checks.count(), 1);
     }
 
@@ -293,13 +291,14 @@ private slots:
     {
         auto window = Create();
         QSignalSpy checks(window.get(), &TfrmMain::StartupCheckDue);
-        QVERIFY(Child<QTimer>(window.get(), "Timer2")->isActive());
-        QTest::qWait(250); // not shown yet: the tick waits for the window
+        auto* timer2 = Child<QTimer>(window.get(), "Timer2");
+        QVERIFY(timer2->isActive());
+        QSignalSpy ticks(timer2, &QTimer::timeout);
+        QTRY_VERIFY(ticks.count() >= 2); // not shown yet: the ticks wait for the window
         QCOMPARE(checks.count(), 0);
         window->show();
         QTRY_COMPARE(checks.count(), 1);
-        QTest::qWait(250);
-        QCOMPARE(checks.count(), 1);
+        QVERIFY(!timer2->isActive());
     }
 
     void showingAgainAfterARestoreDoesNotRerunTheShowSteps()
