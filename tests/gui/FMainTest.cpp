@@ -42,7 +42,11 @@ private:
         options.Dialogs = &Dialogs;
         options.Today = [] { return QDate(2008, 7, 5); };
         if (!welcomeText.empty())
-            options.LoadBrandSettings = [welcomeText](const TProgramFolder&) { return TBrandSettings{welcomeText}; };
+            options.LoadBrandSettings = [welcomeText](const TProgramFolder&) {
+                TBrandSettings settings;
+                settings.WelcomeText = welcomeText;
+                return settings;
+            };
         return std::make_unique<TfrmMain>(std::move(options));
     }
 
