@@ -1,6 +1,7 @@
 // DecryptFile and EncryptFile of UUtils, kept apart from the text helpers.
 #include "common/UUtils.h"
 
+#include "common/USettingsContainer.h"
 #include "support/AesLib.h"
 
 #include <cerrno>
@@ -8,9 +9,6 @@
 #include <system_error>
 
 namespace {
-
-constexpr const char* SettingsPassphrase = "ruzaravore";
-constexpr std::uint32_t SettingsBufferSize = 262144;
 
 [[noreturn]] void ThrowOpenError(const char* what, const std::string& path)
 {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <exception>
 #include <istream>
 #include <ostream>
 #include <utility>
@@ -20,7 +19,11 @@ std::int32_t ModeFor(std::size_t passphraseLength)
 
 std::int64_t TCrypt::ReadSome(std::istream& source, std::uint8_t* buffer, std::uint32_t count)
 {
-    source.read(reinterpret_cast<char*>(buffer), count);
+    try {
+        source.read(reinterpret_cast<char*>(buffer), count);
+    } catch (...) {
+        return -1;
+    }
     // End of data sets eofbit and failbit together; failbit alone or badbit is a failed read.
     if (source.bad() || (source.fail() && !source.eof()))
         return -1;
@@ -34,7 +37,11 @@ bool TCrypt::ReadExactly(std::istream& source, std::uint8_t* buffer, std::uint32
 
 bool TCrypt::WriteAll(std::ostream& destination, const std::uint8_t* buffer, std::uint32_t count)
 {
-    destination.write(reinterpret_cast<const char*>(buffer), count);
+    try {
+        destination.write(reinterpret_cast<const char*>(buffer), count);
+    } catch (...) {
+        return false;
+    }
     return destination.good();
 }
 
@@ -61,9 +68,13 @@ bool TCrypt::ReadHeader(std::istream& source)
     std::uint8_t salt[MaxSaltLength];
     std::uint8_t derived[FileCipherVerifierLength];
     std::uint8_t stored[FileCipherVerifierLength];
-    if (!ReadExactly(source, salt, SaltLength()) || !InitCipher(salt, derived))
-        return false;
-    return ReadExactly(source, stored, sizeof stored) && std::memcmp(derived, stored, sizeof stored) == 0;
+    if (!ReadExactly(source, salt, SaltLength()))
+        return Fail(TCryptFailure::Read);
+    if (!InitCipher(salt, derived))
+        return Fail(TCryptFailure::Refused);
+    if (!ReadExactly(source, stored, sizeof stored))
+        return Fail(TCryptFailure::Read);
+    return std::memcmp(derived, stored, sizeof stored) == 0 || Fail(TCryptFailure::Verifier);
 }
 
 bool TCrypt::CheckTrailer(std::istream& source)
@@ -71,29 +82,28 @@ bool TCrypt::CheckTrailer(std::istream& source)
     std::uint8_t computed[FileCipherCodeLength];
     std::uint8_t stored[FileCipherCodeLength];
     FileCipherFinish(computed, CipherContext);
-    return ReadExactly(source, stored, sizeof stored) && std::memcmp(computed, stored, sizeof stored) == 0;
+    if (!ReadExactly(source, stored, sizeof stored))
+        return Fail(TCryptFailure::Read);
+    return std::memcmp(computed, stored, sizeof stored) == 0 || Fail(TCryptFailure::Code);
 }
 
 bool TCrypt::DecryptStream(std::istream& source, std::ostream* destination, std::int64_t length)
 {
+    LastFailure = TCryptFailure::None;
     const std::int64_t overhead = SaltLength() + FileCipherVerifierLength + FileCipherCodeLength;
     if (length < overhead)
-        return false;
+        return Fail(TCryptFailure::TooShort);
     const FileCipherWiper wipe(CipherContext);
-    try {
-        if (!ReadHeader(source))
-            return false;
-        for (std::int64_t remaining = length - overhead; remaining > 0;) {
-            const auto wanted = static_cast<std::uint32_t>(std::min<std::int64_t>(BufferSize, remaining));
-            if (!ReadExactly(source, Buffer.get(), wanted))
-                return false;
-            FileCipherDecrypt(Buffer.get(), wanted, CipherContext);
-            if (destination != nullptr && !WriteAll(*destination, Buffer.get(), wanted))
-                return false;
-            remaining -= wanted;
-        }
-        return CheckTrailer(source);
-    } catch (const std::exception&) {
+    if (!ReadHeader(source))
         return false;
+    for (std::int64_t remaining = length - overhead; remaining > 0;) {
+        const auto wanted = static_cast<std::uint32_t>(std::min<std::int64_t>(BufferSize, remaining));
+        if (!ReadExactly(source, Buffer.get(), wanted))
+            return Fail(TCryptFailure::Read);
+        FileCipherDecrypt(Buffer.get(), wanted, CipherContext);
+        if (destination != nullptr && !WriteAll(*destination, Buffer.get(), wanted))
+            return Fail(TCryptFailure::Write);
+        remaining -= wanted;
     }
+    return CheckTrailer(source);
 }

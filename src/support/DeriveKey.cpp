@@ -3,6 +3,7 @@
 #include "support/DeriveKey.h"
 
 #include "support/ByteOrder.h"
+#include "support/SecureWipe.h"
 #include "support/Sha1.h"
 
 #include <algorithm>
@@ -32,8 +33,8 @@ void StartPadStates(const std::uint8_t* password, std::uint32_t passwordLength, 
         padded[i] = key[i] ^ 0x5C;
     Sha1Start(states.Outer);
     Sha1Add(states.Outer, padded, Sha1BlockLength);
-    std::memset(key, 0, sizeof key);
-    std::memset(padded, 0, sizeof padded);
+    SecureWipe(key);
+    SecureWipe(padded);
 }
 
 // A 20-byte message after one 64-byte block: the block holds the message, the one bit and
@@ -62,6 +63,8 @@ void NextU(const PadStates& states, std::uint8_t* block)
     std::memcpy(outer, states.Outer.Chaining, sizeof outer);
     Sha1Compress(outer, block);
     DigestOf(outer, block);
+    SecureWipe(inner);
+    SecureWipe(outer);
 }
 
 // RFC 2898 5.2 step 3: T_i = U_1 XOR U_2 XOR ... XOR U_c.
@@ -86,7 +89,7 @@ void Block(const PadStates& states, const std::uint8_t* salt, std::uint32_t salt
         for (std::uint32_t k = 0; k < Sha1DigestLength; ++k)
             t[k] ^= block[k];
     }
-    std::memset(block, 0, sizeof block);
+    SecureWipe(block);
 }
 
 } // namespace
@@ -103,6 +106,6 @@ void DeriveKey(const std::uint8_t* password, std::uint32_t passwordLength, const
         std::memcpy(output + done, t, take);
         done += take;
     }
-    std::memset(t, 0, sizeof t);
-    std::memset(&states, 0, sizeof states);
+    SecureWipe(t);
+    SecureWipe(states);
 }

@@ -12,7 +12,7 @@ public:
 
     // Reads the source from its current position to its end and writes one complete container
     // at the destination's current position. A refused passphrase (over 128 bytes) writes
-    // nothing; stream exceptions, failed reads and failed writes give false.
+    // nothing; stream exceptions, failed reads and failed writes give false. Failure() tells why.
     [[nodiscard]] bool EncryptStream(std::istream& source, std::ostream& destination);
 
 protected:

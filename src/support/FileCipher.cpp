@@ -1,6 +1,7 @@
 #include "support/FileCipher.h"
 
 #include "support/DeriveKey.h"
+#include "support/SecureWipe.h"
 
 #include <algorithm>
 #include <cstring>
@@ -55,7 +56,7 @@ std::int32_t FileCipherInit(std::int32_t mode, const std::uint8_t* passphrase, s
     HmacSha1Start(context.Hmac);
     HmacSha1AddKey(context.Hmac, material + keyLength, keyLength);
     std::memcpy(verifier, material + 2 * keyLength, FileCipherVerifierLength);
-    std::memset(material, 0, sizeof material);
+    SecureWipe(material);
     return 0;
 }
 
@@ -74,6 +75,6 @@ void FileCipherDecrypt(std::uint8_t* data, std::uint32_t length, FileCipherConte
 std::uint32_t FileCipherFinish(std::uint8_t* code, FileCipherContext& context)
 {
     HmacSha1Finish(context.Hmac, code, FileCipherCodeLength);
-    std::memset(&context, 0, sizeof context);
+    SecureWipe(context);
     return FileCipherCodeLength;
 }

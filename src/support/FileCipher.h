@@ -5,9 +5,9 @@
 
 #include "support/AesCipher.h"
 #include "support/HmacSha1.h"
+#include "support/SecureWipe.h"
 
 #include <cstdint>
-#include <cstring>
 
 inline constexpr std::uint32_t FileCipherMaxPassphrase = 128;
 inline constexpr std::uint32_t FileCipherVerifierLength = 2;
@@ -56,7 +56,7 @@ public:
         : Context(context)
     {
     }
-    ~FileCipherWiper() { std::memset(&Context, 0, sizeof Context); }
+    ~FileCipherWiper() { SecureWipe(Context); }
     FileCipherWiper(const FileCipherWiper&) = delete;
     FileCipherWiper& operator=(const FileCipherWiper&) = delete;
 

@@ -1,5 +1,7 @@
 #include "support/HmacSha1.h"
 
+#include "support/SecureWipe.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -15,7 +17,7 @@ void HashPaddedKey(Sha1Context& sha1, const std::uint8_t* keyBlock, std::uint8_t
         padded[i] = keyBlock[i] ^ pad;
     Sha1Start(sha1);
     Sha1Add(sha1, padded, Sha1BlockLength);
-    std::memset(padded, 0, sizeof padded);
+    SecureWipe(padded);
 }
 
 // The first data byte (or the finish) ends the key phase and starts the inner hash.
@@ -80,9 +82,9 @@ void HmacSha1Finish(HmacSha1Context& context, std::uint8_t* mac, std::uint32_t m
     std::uint8_t code[Sha1DigestLength];
     Sha1Finish(context.Sha1, code);
     std::memcpy(mac, code, std::min(macLength, Sha1DigestLength));
-    std::memset(inner, 0, sizeof inner);
-    std::memset(code, 0, sizeof code);
-    std::memset(&context, 0, sizeof context);
+    SecureWipe(inner);
+    SecureWipe(code);
+    SecureWipe(context);
 }
 
 void HmacSha1(const std::uint8_t* key, std::uint32_t keyLength, const std::uint8_t* data, std::uint64_t length,

@@ -1,6 +1,7 @@
 #include "support/RandomPool.h"
 
 #include "support/ByteOrder.h"
+#include "support/SecureWipe.h"
 #include "support/Sha1.h"
 
 #include <algorithm>
@@ -73,7 +74,7 @@ void RandomPoolRead(std::uint8_t* output, std::uint32_t count, RandomPool& pool)
 
 void RandomPoolClear(RandomPool& pool)
 {
-    std::memset(&pool, 0, sizeof pool);
+    SecureWipe(pool);
 }
 
 std::uint32_t ReadTimerEntropy(std::uint8_t* buffer, std::uint32_t wanted)

@@ -1,6 +1,7 @@
 #include "support/Sha1.h"
 
 #include "support/ByteOrder.h"
+#include "support/SecureWipe.h"
 
 #include <cstring>
 
@@ -135,7 +136,7 @@ void Sha1Finish(Sha1Context& context, std::uint8_t* digest)
     Sha1Add(context, length, sizeof length);
     for (unsigned i = 0; i < 5; ++i)
         StoreBigEndian32(digest + 4 * i, context.Chaining[i]);
-    std::memset(&context, 0, sizeof context);
+    SecureWipe(context);
 }
 
 void Sha1(const std::uint8_t* data, std::uint64_t length, std::uint8_t* digest)

@@ -235,3 +235,76 @@ TEST(Container, StreamExceptionsBecomeFalse)
     EXPECT_NO_THROW(result = encryption.EncryptStream(source, destination));
     EXPECT_FALSE(result);
 }
+
+namespace {
+
+// A source whose reads fail as a failing disk's would.
+class FailingSource : public std::streambuf {
+protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+};
+
+struct DecryptCase {
+    const char* Name;
+    Bytes Container;
+    std::int64_t Announced;
+    TCryptFailure Expected;
+};
+
+} // namespace
+
+TEST(Container, EachDecryptFailureTellsItsReasonAndSuccessClearsIt)
+{
+    const Bytes good = EncryptBytes(Settings, Sample(100));
+    const auto length = static_cast<std::int64_t>(good.size());
+    Bytes flippedCipher = good, flippedCode = good;
+    flippedCipher[8 + 2 + 40] ^= 1;
+    flippedCode.back() ^= 1;
+    // A salt whose verifier differs under the other passphrase, as in the test above.
+    const Bytes otherKey = ForeignWrite("ruzaravorE", 1, FromHex("0001020304050607"), Sample(100));
+    const DecryptCase cases[] = {
+        {"too short", Bytes(good.begin(), good.begin() + 19), 19, TCryptFailure::TooShort},
+        {"other passphrase", otherKey, length, TCryptFailure::Verifier},
+        {"flipped cipher bit", flippedCipher, length, TCryptFailure::Code},
+        {"flipped code bit", flippedCode, length, TCryptFailure::Code},
+        {"source ends early", good, length + 1, TCryptFailure::Read},
+        {"sound", good, length, TCryptFailure::None},
+    };
+    TCrypt crypt(Settings, 64);
+    for (const DecryptCase& test : cases) {
+        std::istringstream source(AsString(test.Container));
+        std::ostringstream destination;
+        EXPECT_EQ(crypt.DecryptStream(source, &destination, test.Announced), test.Expected == TCryptFailure::None)
+            << test.Name;
+        EXPECT_EQ(crypt.Failure(), test.Expected) << test.Name;
+    }
+
+    FullDisk disk(10);
+    std::ostream full(&disk);
+    std::istringstream source(AsString(good));
+    EXPECT_FALSE(crypt.DecryptStream(source, &full, length));
+    EXPECT_EQ(crypt.Failure(), TCryptFailure::Write);
+}
+
+TEST(Container, EachEncryptFailureTellsItsReason)
+{
+    TEncryption refused(std::string(129, 'x'), 64);
+    std::istringstream text("plain");
+    std::ostringstream out;
+    EXPECT_FALSE(refused.EncryptStream(text, out));
+    EXPECT_EQ(refused.Failure(), TCryptFailure::Refused);
+
+    TEncryption encryption(Settings, 64);
+    FailingSource failing;
+    std::istream unreadable(&failing);
+    EXPECT_FALSE(encryption.EncryptStream(unreadable, out));
+    EXPECT_EQ(encryption.Failure(), TCryptFailure::Read);
+
+    for (std::size_t limit : {0u, 12u, 18u}) { // in the header, the cipher text, the code
+        FullDisk disk(limit);
+        std::ostream full(&disk);
+        std::istringstream source("plain");
+        EXPECT_FALSE(encryption.EncryptStream(source, full));
+        EXPECT_EQ(encryption.Failure(), TCryptFailure::Write) << limit;
+    }
+}
