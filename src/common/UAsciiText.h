@@ -2,6 +2,7 @@
 // ASCII letter case and blanks, for protocol words and file names, where only ASCII
 // letters have a case.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,15 @@ constexpr bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
         if (LowerAscii(a[i]) != LowerAscii(b[i]))
             return false;
     return true;
+}
+
+// Where `pattern` first occurs in `text` with ASCII letter case ignored; npos when nowhere.
+inline std::string_view::size_type FindIgnoringAsciiCase(std::string_view text, std::string_view pattern)
+{
+    const auto at = std::search(text.begin(), text.end(), pattern.begin(), pattern.end(),
+                                [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
+    return at == text.end() && !pattern.empty() ? std::string_view::npos
+                                                : static_cast<std::string_view::size_type>(at - text.begin());
 }
 
 // `text` without leading and trailing spaces and tabs.

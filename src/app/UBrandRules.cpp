@@ -1,0 +1,35 @@
+#include "app/UBrandRules.h"
+
+#include "app/UAppVersion.h"
+
+std::string WindowCaption(const TBrandSettings& settings)
+{
+    if (settings.ApplicationName.empty())
+        return std::string(BuiltInCaption);
+    return settings.ApplicationName + " v" + std::string(AppVersion);
+}
+
+bool IsKnownEdition(std::string_view branderType)
+{
+    return branderType == "Master" || branderType == "Platinum" || branderType == "Gold" || branderType == "Free";
+}
+
+bool NewsButtonShown(const TBrandSettings& settings)
+{
+    if (!settings.Loaded)
+        return true;
+    const std::string_view type = settings.BranderType;
+    const auto both = [](const std::string& id, const std::string& address) { return !id.empty() && !address.empty(); };
+    if (type == "Master" || type == "Free")
+        return both(settings.MasterPublID, settings.MasterNewsBaseURL);
+    if (type == "Platinum")
+        return both(settings.PlatinumPublID, settings.PlatinumNewsBaseURL);
+    if (type == "Gold")
+        return both(settings.GoldPublID, settings.GoldNewsBaseURL);
+    return false;
+}
+
+std::string MakeMoneyCaption(const TBrandSettings& settings)
+{
+    return settings.MakeMoneyButton.empty() ? std::string("Make Money") : settings.MakeMoneyButton;
+}
