@@ -1,0 +1,77 @@
+#include "app/ULastNewsId.h"
+
+#include "app/UBrandSettingsReader.h"
+#include "app/USettingsFile.h"
+#include "common/UAsciiText.h"
+#include "common/UErrors.h"
+#include "common/UProgramFolder.h"
+#include "common/USettingsContainer.h"
+
+#include <optional>
+
+namespace {
+
+constexpr std::string_view OpenTag = "<%%LastNewsId%%>";
+constexpr std::string_view CloseTag = "<%%/LastNewsId%%>";
+
+// The element's place in `text` as LoadLastNewsId reads it: from its open tag through its
+// close tag, or to the end of the line when the close tag is missing.
+struct TSpan {
+    std::size_t Begin = 0;
+    std::size_t End = 0;
+};
+
+std::optional<TSpan> FindElement(std::string_view text)
+{
+    const std::size_t open = FindIgnoringAsciiCase(text, OpenTag);
+    if (open == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t value = open + OpenTag.size();
+    const std::size_t close = FindIgnoringAsciiCase(text.substr(value), CloseTag);
+    if (close != std::string_view::npos)
+        return TSpan{open, value + close + CloseTag.size()};
+    const std::size_t lineEnd = text.find_first_of("\r\n", value);
+    return TSpan{open, lineEnd == std::string_view::npos ? text.size() : lineEnd};
+}
+
+} // namespace
+
+std::string WithLastNewsId(std::string_view plain, std::string_view id)
+{
+    const std::string_view readable = plain.substr(0, plain.find('\0'));
+    const std::string_view hidden = plain.substr(readable.size());
+    const std::string element = std::string(OpenTag) + std::string(id) + std::string(CloseTag);
+    if (const std::optional<TSpan> span = FindElement(readable))
+        return std::string(readable.substr(0, span->Begin)) + element + std::string(readable.substr(span->End)) +
+            std::string(hidden);
+    const bool lineOpen = !readable.empty() && readable.back() != '\r' && readable.back() != '\n';
+    return std::string(readable) + (lineOpen ? "\r\n" : "") + element + "\r\n" + std::string(hidden);
+}
+
+std::string LoadLastNewsId(const TProgramFolder& folder)
+{
+    const std::optional<TSettingsText> text = ReadSettingsText(folder);
+    if (!text)
+        return {};
+    const std::string working = WorkingText(text->Plain);
+    std::string_view rest = working;
+    return ExtractTagValue(OpenTag, CloseTag, rest);
+}
+
+bool SaveLastNewsId(TProgramFolder& folder, std::string_view id)
+{
+    const std::optional<TSettingsText> text = ReadSettingsText(folder);
+    // A file that fails its checks is left as it is: rewriting it would seal damaged
+    // settings as sound, or replace settings read with another key by this one line.
+    if (!text || text->Failure != TCryptFailure::None)
+        return false;
+    std::string container;
+    if (EncryptSettings(WithLastNewsId(text->Plain, id), container) != TCryptFailure::None)
+        return false;
+    try {
+        folder.WriteFile(folder.NameToWrite(SettingsFileName, SettingsFileName), container);
+    } catch (const EFileError&) {
+        return false;
+    }
+    return true;
+}
