@@ -27,13 +27,15 @@ public:
         const char* before = Rest.data();
         std::string value = ExtractTagValue(open, close, Rest);
         if (Reads != nullptr) {
-            TElementRead read{name};
+            TElementRead read;
+            read.Name = name;
             if (Rest.data() != before) {
                 // Rest starts at the close tag, or right after the open tag without one.
                 read.Closed = FindIgnoringAsciiCase(Rest.substr(0, close.size()), close) == 0;
                 read.Offset = static_cast<std::size_t>(Rest.data() - Whole.data()) - open.size() -
                     (read.Closed ? value.size() : 0);
             }
+            read.Value = value;
             Reads->push_back(std::move(read));
         }
         return value;

@@ -27,6 +27,7 @@ struct TElementRead {
     std::string Name;                       // "ApplicationName", "Welcome3" ...
     std::size_t Offset = std::string::npos; // of its open tag in the working text; npos: not found
     bool Closed = false;                    // its close tag followed
+    std::string Value;                      // as found, before any substitution
 };
 
 // The values and lists of a settings text; nothing is chosen yet. Sets Loaded. When

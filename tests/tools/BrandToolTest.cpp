@@ -129,3 +129,113 @@ TEST_F(BrandTool, HelpDescribesCommandsOptionAndExitCodes)
                              "1 the container", "2 wrong usage"})
         EXPECT_NE(Out().find(word), std::string::npos) << word;
 }
+
+namespace {
+
+std::string Element(const std::string& name, const std::string& value)
+{
+    return "<%%" + name + "%%>" + value + "<%%/" + name + "%%>\r\n";
+}
+
+class BrandCheck : public BrandTool {
+protected:
+    // Seals `plain` as "dbsettings.dat" and checks it; returns the exit status.
+    int Check(const std::string& plain, const std::string& folder = "")
+    {
+        WriteWhole(Folder.File("plain.txt"), plain);
+        EXPECT_EQ(Run("encrypt " + Quoted("plain.txt") + " " + Quoted("dbsettings.dat")), 0) << Err();
+        return Run("check " + Quoted("dbsettings.dat") + (folder.empty() ? "" : " " + Quoted(folder)));
+    }
+    bool Says(const std::string& words) { return Out().find(words) != std::string::npos; }
+
+    const std::string Gold = Element("ApplicationName", "Doza Varazaz") + Element("BranderType", "Gold") +
+        Element("GoldNewsBaseURL", "http://news.example/") + Element("GoldPublID", "77");
+};
+
+} // namespace
+
+TEST_F(BrandCheck, ASoundFileReportsItsValuesInReadingOrderAndExitsZero)
+{
+    const std::string plain = Gold + Element("AboutText", "About\r\nus") + Element("Banner1", "a.jpg^http://a/") +
+        Element("Link1", "One^http://one/") + Element("LastNewsId", "12");
+    WriteWhole(Folder.File("banner1.dat"), "picture");
+    ASSERT_EQ(Check(plain, "."), 0) << Out();
+    const std::string out = Out();
+    EXPECT_LT(out.find("ApplicationName: \"Doza Varazaz\""), out.find("GoldPublID: \"77\""));
+    EXPECT_LT(out.find("GoldPublID: \"77\""), out.find("AboutText: \"About\\r\\nus\""));
+    EXPECT_TRUE(Says("BranderCode: not found"));
+    EXPECT_TRUE(Says("caption: \"Doza Varazaz v2.0\""));
+    EXPECT_TRUE(Says("news button: shown"));
+    EXPECT_TRUE(Says("every element in the file is read"));
+    EXPECT_FALSE(Says("warning:"));
+}
+
+TEST_F(BrandCheck, AnElementTheProgramNeverReadsExitsOne)
+{
+    const struct {
+        std::string Plain;
+        std::string Report;
+    } cases[] = {
+        {Element("AboutText", "a") + Element("ApplicationName", "n"), "<%%AboutText%%> (line 1) is never read"},
+        {Element("Welcome1", "1") + Element("Welcome2", "2") + Element("Welcome4", "4"),
+         "<%%Welcome4%%> (line 3) is never read: it follows a gap, the list ends at Welcome3"},
+        {"<%%ApplicationName%%>n\r\n", "<%%ApplicationName%%> (line 1) has no close tag"},
+        {Element("ApplicationName", "n") + Element("ApplicationName", "m"),
+         "<%%ApplicationName%%> (line 2) is never read: it repeats <%%ApplicationName%%> (line 1)"},
+        {Element("ApplicatonName", "n"),
+         "<%%ApplicatonName%%> (line 1) is never read: it is not a setting of the program"},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(Check(test.Plain), 1) << test.Plain;
+        EXPECT_TRUE(Says("error: " + test.Report)) << Out();
+    }
+    std::string banners;
+    for (int n = 1; n <= 17; ++n)
+        banners += Element("Banner" + std::to_string(n), "b.jpg^http://b/");
+    EXPECT_EQ(Check(banners), 1);
+    EXPECT_TRUE(Says("<%%Banner17%%> (line 17) is never read: lists hold at most sixteen entries")) << Out();
+}
+
+TEST_F(BrandCheck, WarningsThatLoseNothingKeepExitZero)
+{
+    const std::string plain = Element("BranderType", "gold") + Element("GoldNewsBaseURL", "http://news.example/") +
+        Element("GoldPublID", "77") + Element("Banner1", "a.jpg") + Element("Link1", "Dead^");
+    ASSERT_EQ(Check(plain, "."), 0) << Out();
+    EXPECT_TRUE(Says("warning: BranderType \"gold\" is not one of")) << Out();
+    EXPECT_TRUE(Says("news button: hidden"));
+    EXPECT_TRUE(Says("warning: Banner1 has no address"));
+    EXPECT_TRUE(Says("warning: banner1.dat is missing"));
+    EXPECT_TRUE(Says("warning: Link1 has no address"));
+}
+
+TEST_F(BrandCheck, AMissingOrFailingContainerExitsOneWithItsReason)
+{
+    EXPECT_EQ(Run("check " + Quoted("dbsettings.dat")), 1);
+    EXPECT_TRUE(Says("no settings file"));
+
+    ASSERT_EQ(Check(Gold), 0);
+    std::string damaged = ReadWhole(Folder.File("dbsettings.dat"));
+    damaged[20] ^= 0x01;
+    WriteWhole(Folder.File("dbsettings.dat"), damaged);
+    EXPECT_EQ(Run("check " + Quoted("dbsettings.dat")), 1);
+    EXPECT_TRUE(Says("the authentication code does not match")) << Out();
+    EXPECT_TRUE(Says("the program still reads the decrypted text"));
+
+    WriteWhole(Folder.File("dbsettings.dat"), "short");
+    EXPECT_EQ(Run("check " + Quoted("dbsettings.dat")), 1);
+    EXPECT_TRUE(Says("too short")) << Out();
+}
+
+TEST_F(BrandCheck, UsageErrorsExitTwo)
+{
+    EXPECT_EQ(Run("check"), 2);
+    EXPECT_EQ(Run("check a b c"), 2);
+    EXPECT_EQ(Run("--passphrase other check " + Quoted("dbsettings.dat")), 2);
+}
+
+TEST_F(BrandTool, DecryptTellsWhyTheContainerFails)
+{
+    WriteWhole(Folder.File("c.dat"), "short");
+    EXPECT_EQ(Run("decrypt " + Quoted("c.dat") + " " + Quoted("out.txt")), 1);
+    EXPECT_NE(Err().find("too short to be a container"), std::string::npos) << Err();
+}

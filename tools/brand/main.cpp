@@ -1,4 +1,6 @@
 // taskwren-brand: lets a publisher make and read the encrypted settings file of a branded copy.
+#include "BrandCheck.h"
+#include "common/USettingsContainer.h"
 #include "support/AesLib.h"
 
 #include <cstdio>
@@ -14,13 +16,12 @@
 
 namespace {
 
-constexpr const char* SettingsPassphrase = "ruzaravore";
-constexpr std::uint32_t BufferSize = 262144;
 constexpr int ExitMismatch = 1;
 constexpr int ExitUsage = 2;
 
 constexpr const char* HelpText = "Usage: taskwren-brand [--passphrase TEXT] encrypt PLAIN CONTAINER\n"
                                  "       taskwren-brand [--passphrase TEXT] decrypt CONTAINER PLAIN\n"
+                                 "       taskwren-brand check SETTINGS [FOLDER]\n"
                                  "       taskwren-brand --help\n"
                                  "\n"
                                  "Makes and reads the encrypted settings file (dbsettings.dat) of a branded copy.\n"
@@ -29,6 +30,10 @@ constexpr const char* HelpText = "Usage: taskwren-brand [--passphrase TEXT] encr
                                  "  decrypt   checks the container CONTAINER and writes its plain text to PLAIN;\n"
                                  "            nothing is written unless the password verifier and the\n"
                                  "            authentication code both match\n"
+                                 "  check     reports the settings file SETTINGS as the program reads it: every\n"
+                                 "            value in reading order, the elements it never reads, entries\n"
+                                 "            without an address, the banner files missing in FOLDER, and\n"
+                                 "            whether the news button shows; always the program's passphrase\n"
                                  "\n"
                                  "  --passphrase TEXT  use TEXT instead of the program's settings passphrase\n"
                                  "                     (up to 31 characters AES-128, 32 to 47 AES-192,\n"
@@ -36,7 +41,8 @@ constexpr const char* HelpText = "Usage: taskwren-brand [--passphrase TEXT] encr
                                  "  --help             show this text\n"
                                  "\n"
                                  "Exit status: 0 success; 1 the container does not match the passphrase or is\n"
-                                 "damaged; 2 wrong usage or a file that cannot be read or written.\n";
+                                 "damaged, or (check) the settings file is missing or holds an element the\n"
+                                 "program never reads; 2 wrong usage or a file that cannot be read or written.\n";
 
 int Fail(int status, const std::string& message)
 {
@@ -86,13 +92,14 @@ int Run(const std::string& command, const std::string& passphrase, const std::st
         return Fail(ExitUsage, "cannot create \"" + partial.string() + "\"");
     }
 
-    TEncryption encryption(passphrase, BufferSize);
+    TEncryption encryption(passphrase, SettingsBufferSize);
     int status = 0;
     std::string message;
     if (command == "encrypt") {
         if (!encryption.EncryptStream(source, destination)) {
             status = ExitUsage;
-            message = "cannot read \"" + from + "\" or write \"" + partial.string() + "\"";
+            message = encryption.Failure() == TCryptFailure::Read ? "cannot read \"" + from + "\""
+                                                                  : "cannot write \"" + partial.string() + "\"";
         }
     } else {
         std::error_code error;
@@ -101,13 +108,17 @@ int Run(const std::string& command, const std::string& passphrase, const std::st
             status = ExitUsage;
             message = "cannot read \"" + from + "\"";
         } else if (!encryption.DecryptStream(source, &destination, static_cast<std::int64_t>(length))) {
-            // A write that failed (disk full, I/O error) is a file error, not a bad container.
-            if (!destination.good()) {
+            // A failed read or write (disk full, I/O error) is a file error, not a bad container.
+            const TCryptFailure failure = encryption.Failure();
+            if (failure == TCryptFailure::Write) {
                 status = ExitUsage;
                 message = "cannot write \"" + partial.string() + "\"";
+            } else if (failure == TCryptFailure::Read) {
+                status = ExitUsage;
+                message = "cannot read \"" + from + "\"";
             } else {
                 status = ExitMismatch;
-                message = "\"" + from + "\" is damaged or was not made with this passphrase; nothing written";
+                message = "\"" + from + "\": " + std::string(CryptFailureText(failure)) + "; nothing written";
             }
         }
     }
@@ -137,6 +148,7 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string passphrase = SettingsPassphrase;
+    bool passphraseGiven = false;
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "--help" || arguments[i] == "-h") {
@@ -147,13 +159,22 @@ int main(int argc, char** argv)
             if (++i == arguments.size())
                 return UsageError("--passphrase needs a value");
             passphrase = arguments[i];
+            passphraseGiven = true;
         } else if (arguments[i].starts_with("--")) {
             return UsageError("unknown option " + arguments[i]);
         } else {
             positional.push_back(arguments[i]);
         }
     }
+    if (!positional.empty() && positional[0] == "check") {
+        if (positional.size() < 2 || positional.size() > 3)
+            return UsageError("expected check SETTINGS [FOLDER]");
+        if (passphraseGiven)
+            return UsageError("check reads with the program's passphrase; --passphrase does not apply");
+        return CheckSettings(positional[1], positional.size() == 3 ? std::optional(positional[2]) : std::nullopt,
+                             std::cout);
+    }
     if (positional.size() != 3 || (positional[0] != "encrypt" && positional[0] != "decrypt"))
-        return UsageError("expected encrypt PLAIN CONTAINER or decrypt CONTAINER PLAIN");
+        return UsageError("expected encrypt PLAIN CONTAINER, decrypt CONTAINER PLAIN or check SETTINGS [FOLDER]");
     return Run(positional[0], passphrase, positional[1], positional[2]);
 }
