@@ -1,5 +1,7 @@
 #include "app/FMain.h"
 
+#include "app/UBannerPanel.h"
+#include "app/UBrandRules.h"
 #include "common/UProgramFolder.h"
 #include "common/UUtils.h"
 #include "model/UHours.h"
@@ -28,6 +30,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -63,8 +66,9 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     Tree = new TProjectTree(*State, *Services, this);
     TaskList = new TTaskList(*State, *Services, this);
     DayPlanner = new TDayPlanner(*State, *Services, this);
+    Banner = new TBannerPanel(Options.Browser != nullptr ? *Options.Browser : *OwnBrowser, this);
     BuildWindow();
-    panBanner->installEventFilter(this);
+    Banner->BannerPanel()->installEventFilter(this);
     ConnectHandlers();
     FormCreate();
 }
@@ -81,6 +85,7 @@ void TfrmMain::ConnectHandlers()
     connect(Tree, &TProjectTree::ProjectChosen, TaskList, &TTaskList::ShowProjectTasks);
     connect(Tree, &TProjectTree::ProjectPanelCleared, TaskList, &TTaskList::ClearProjectPanel);
     Tree->AttachNewProjectButton(btn1);
+    Banner->AttachButtons(btnMakeMoney, btnHelp);
     connect(btnThanks, &QPushButton::clicked, this, Guarded([this] { btnThanksClick(); }));
     connect(btnSave, &QPushButton::clicked, this, Guarded([this] { btnSaveClick(); }));
     auto* saveShortcut = new QShortcut(QKeySequence::Save, this);
@@ -100,11 +105,11 @@ void TfrmMain::LoadDataFile(TDataFile file, const std::function<void()>& load)
 
 void TfrmMain::FormCreate()
 {
-    gifBanner->setGeometry(imgBanner->geometry());
     Guarded([this] {
         if (Options.LoadBrandSettings)
             BrandSettings = Options.LoadBrandSettings(*Folder);
     })();
+    Guarded([this] { ShowBranding(); })();
     if (BrandSettings.WelcomeText.empty())
         Timer2->start();
     NewsList = std::make_unique<std::vector<std::string>>();
@@ -176,16 +181,29 @@ void TfrmMain::FormResize()
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 {
     // The banner panel of a hidden page is resized only when the page shows.
-    if (watched == panBanner && event->type() == QEvent::Resize)
+    if (watched == Banner->BannerPanel() && event->type() == QEvent::Resize)
         CentreBanner();
     return QWidget::eventFilter(watched, event);
+}
+
+// What the branding of this copy changes in the window; without a settings file it keeps
+// its built-in look.
+void TfrmMain::ShowBranding()
+{
+    if (!BrandSettings.Loaded)
+        return;
+    if (const std::string caption = BrandedCaption(BrandSettings); !caption.empty())
+        setWindowTitle(AnsiToQString(caption));
+    btnNews->setVisible(NewsButtonVisible(BrandSettings));
+    Banner->ShowBranding(*Folder, BrandSettings);
 }
 
 void TfrmMain::CentreBanner()
 {
     // Each operand is halved (truncating) before the subtraction.
-    for (QLabel* banner : {imgBanner, gifBanner})
-        banner->move(panBanner->width() / 2 - banner->width() / 2, panBanner->height() / 2 - banner->height() / 2);
+    const QWidget* panel = Banner->BannerPanel();
+    for (QLabel* banner : Banner->Pictures())
+        banner->move(panel->width() / 2 - banner->width() / 2, panel->height() / 2 - banner->height() / 2);
 }
 
 void TfrmMain::btnThanksClick()

@@ -22,11 +22,11 @@ class QTabWidget;
 class QTextBrowser;
 class QTimer;
 class QToolButton;
+class TBannerPanel;
 class TBrowserLauncher;
 class TDayPlanner;
 class TDialogRunner;
 class THttpClient;
-class TLinkLabel;
 class TMessagePump;
 class TMessageService;
 class TProgramFolder;
@@ -81,9 +81,7 @@ private:
     QWidget* BuildWelcomePage();
     QWidget* BuildMainPage();
     QWidget* BuildToolBar();
-    QWidget* BuildBannerPanel();
     QWidget* BuildWorkArea();
-    QWidget* BuildLinksPanel();
     void ConnectHandlers();
 
     void FormCreate();
@@ -95,6 +93,7 @@ private:
     void btnSaveClick();
     void Timer2Timer();
 
+    void ShowBranding();
     void LoadDataFile(TDataFile file, const std::function<void()>& load);
     void CentreBanner();
     void ProcessPendingMessages();
@@ -121,6 +120,7 @@ private:
     TProjectTree* Tree = nullptr;
     TTaskList* TaskList = nullptr;
     TDayPlanner* DayPlanner = nullptr;
+    TBannerPanel* Banner = nullptr;
 
     // The frame's controls, each named as in the window's design.
     QTabWidget* pgcPrinc = nullptr;
@@ -135,13 +135,7 @@ private:
     QToolButton* btnNews = nullptr;
     QToolButton* btnUpdate = nullptr;
     QToolButton* btnHelp = nullptr;
-    QFrame* panBanner = nullptr;
-    QLabel* imgBanner = nullptr;
-    QLabel* gifBanner = nullptr;
     QSplitter* splMain = nullptr;
     QTabWidget* pgcMain = nullptr;
-    QFrame* panLinks = nullptr;
-    TLinkLabel* lblLink1URL = nullptr;
-    TLinkLabel* lblLink2URL = nullptr;
     QTimer* Timer2 = nullptr;
 };

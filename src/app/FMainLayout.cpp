@@ -2,7 +2,7 @@
 
 #include "app/FMain.h"
 
-#include "ui/TLinkLabel.h"
+#include "app/UBannerPanel.h"
 #include "ui/UIcons.h"
 #include "ui/UWidgets.h"
 #include "workspace/UDayPlanner.h"
@@ -89,10 +89,10 @@ QWidget* TfrmMain::BuildMainPage()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(BuildToolBar());
-    layout->addWidget(BuildBannerPanel());
+    layout->addWidget(Banner->BannerPanel());
     layout->addWidget(TaskList->DetailsPanel());
     layout->addWidget(BuildWorkArea(), 1);
-    layout->addWidget(BuildLinksPanel());
+    layout->addWidget(Banner->LinksPanel());
     return page;
 }
 
@@ -117,20 +117,6 @@ QWidget* TfrmMain::BuildToolBar()
     return bar;
 }
 
-QWidget* TfrmMain::BuildBannerPanel()
-{
-    panBanner = Named(new QFrame, "panBanner");
-    panBanner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panBanner->setFixedHeight(65);
-    imgBanner = Named(new QLabel(panBanner), "imgBanner");
-    imgBanner->setCursor(Qt::PointingHandCursor);
-    imgBanner->resize(0, 0);
-    gifBanner = Named(new QLabel(panBanner), "gifBanner");
-    gifBanner->setCursor(Qt::PointingHandCursor);
-    gifBanner->hide();
-    return panBanner;
-}
-
 QWidget* TfrmMain::BuildWorkArea()
 {
     pgcMain = Named(new QTabWidget, "pgcMain");
@@ -145,19 +131,4 @@ QWidget* TfrmMain::BuildWorkArea()
     splMain->addWidget(pgcMain);
     splMain->setStretchFactor(1, 1);
     return splMain;
-}
-
-QWidget* TfrmMain::BuildLinksPanel()
-{
-    panLinks = Named(new QFrame, "panLinks");
-    panLinks->setFixedHeight(36);
-    lblLink1URL = Named(new TLinkLabel(QStringLiteral("Google")), "lblLink1URL");
-    lblLink2URL = Named(new TLinkLabel(QStringLiteral("Google")), "lblLink2URL");
-    lblLink2URL->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* layout = new QHBoxLayout(panLinks);
-    layout->setContentsMargins(8, 0, 8, 0);
-    layout->addWidget(lblLink1URL);
-    layout->addStretch();
-    layout->addWidget(lblLink2URL);
-    return panLinks;
 }
