@@ -1,7 +1,9 @@
 #include "app/FMain.h"
 
+#include "app/FAbout.h"
 #include "app/UBannerPanel.h"
 #include "app/UBrandRules.h"
+#include "common/UErrors.h"
 #include "common/UProgramFolder.h"
 #include "common/UUtils.h"
 #include "model/UHours.h"
@@ -15,6 +17,8 @@
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
 #include "ui/UMessageService.h"
+#include "ui/USkin.h"
+#include "ui/UWidgets.h"
 #include "workspace/UDayPlanner.h"
 #include "workspace/UProjectTree.h"
 #include "workspace/UTaskList.h"
@@ -86,6 +90,7 @@ void TfrmMain::ConnectHandlers()
     connect(Tree, &TProjectTree::ProjectPanelCleared, TaskList, &TTaskList::ClearProjectPanel);
     Tree->AttachNewProjectButton(btn1);
     Banner->AttachButtons(btnMakeMoney, btnHelp);
+    connect(btnAbout, &QPushButton::clicked, this, Guarded([this] { btnAboutClick(); }));
     connect(btnThanks, &QPushButton::clicked, this, Guarded([this] { btnThanksClick(); }));
     connect(btnSave, &QPushButton::clicked, this, Guarded([this] { btnSaveClick(); }));
     auto* saveShortcut = new QShortcut(QKeySequence::Save, this);
@@ -196,6 +201,34 @@ void TfrmMain::ShowBranding()
         setWindowTitle(AnsiToQString(caption));
     btnNews->setVisible(NewsButtonVisible(BrandSettings));
     Banner->ShowBranding(*Folder, BrandSettings);
+    if (const auto skinFile = ReadBrandingFile("mainskin.dat"))
+        if (const auto skin = SkinFromFile(*skinFile))
+            ApplySkin(*skin);
+    if (const auto iconFile = ReadBrandingFile("main.ico")) {
+        const QIcon icon = IconFromFile(*iconFile);
+        if (!icon.isNull()) {
+            QApplication::setWindowIcon(icon);
+            setWindowIcon(icon);
+        }
+    }
+}
+
+std::optional<std::string> TfrmMain::ReadBrandingFile(std::string_view name) const
+{
+    try {
+        return Folder->ReadFile(name);
+    } catch (const EFileError&) {
+        return std::nullopt; // branding failures are silent: the built-in look stays
+    }
+}
+
+void TfrmMain::ApplySkin(const QString& skin)
+{
+    // The designed fonts hold under any skin: the skin's are dropped and the design's set
+    // again after it. Under a style sheet a widget no longer takes its parent's font, so they
+    // are set in the sheet, which also reaches the dialogs opened later.
+    setStyleSheet(WithoutFonts(skin) + DesignFonts());
+    setFont(DesignFont());
 }
 
 void TfrmMain::CentreBanner()
@@ -263,4 +296,10 @@ void TfrmMain::btnSaveClick()
     SaveAll(*State->Projects, *State->Hours, *Folder, UnreadFiles);
     if (UnreadFiles.Any())
         msgMain().Warn(AnsiToQString(UnreadFiles.KeptNotice()));
+}
+
+void TfrmMain::btnAboutClick()
+{
+    TfrmAbout about(BrandSettings, this);
+    static_cast<void>(Services->Dialogs.Run(about));
 }

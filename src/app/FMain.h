@@ -11,7 +11,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QFrame;
@@ -91,9 +93,12 @@ private:
     void FormDestroy();
     void btnThanksClick();
     void btnSaveClick();
+    void btnAboutClick();
     void Timer2Timer();
 
     void ShowBranding();
+    [[nodiscard]] std::optional<std::string> ReadBrandingFile(std::string_view name) const;
+    void ApplySkin(const QString& skin);
     void LoadDataFile(TDataFile file, const std::function<void()>& load);
     void CentreBanner();
     void ProcessPendingMessages();

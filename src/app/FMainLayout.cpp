@@ -4,6 +4,7 @@
 
 #include "app/UBannerPanel.h"
 #include "ui/UIcons.h"
+#include "ui/USkin.h"
 #include "ui/UWidgets.h"
 #include "workspace/UDayPlanner.h"
 #include "workspace/UProjectTree.h"
@@ -39,7 +40,7 @@ QToolButton* PictureButton(const char* name, const QIcon& icon, const QString& t
 
 void TfrmMain::BuildWindow()
 {
-    setFont(DesignFont());
+    ApplySkin(BuiltInSkin());
     setWindowTitle(QStringLiteral("Taskwren"));
     resize(ClientWidth, ClientHeight);
 
