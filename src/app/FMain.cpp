@@ -11,6 +11,7 @@
 #include "model/USaveAll.h"
 #include "support/UHttp.h"
 #include "support/ULocalClock.h"
+#include "ui/THtmlView.h"
 #include "ui/TQtMessagePump.h"
 #include "ui/UAnsiText.h"
 #include "ui/UBrowserLauncher.h"
@@ -32,7 +33,6 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
@@ -59,8 +59,10 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     Messages = Options.Messages != nullptr ? Options.Messages : OwnMessages.get();
     if (Options.Dialogs == nullptr)
         OwnDialogs = std::make_unique<TQtDialogRunner>();
-    if (Options.Browser == nullptr)
+    if (Options.Browser == nullptr) {
         OwnBrowser = std::make_unique<TDesktopBrowserLauncher>();
+        Options.Browser = OwnBrowser.get();
+    }
     if (!Options.Today)
         Options.Today = [] { return QDate::currentDate(); };
     SetErrorMessageService(Messages);
@@ -70,7 +72,7 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     Tree = new TProjectTree(*State, *Services, this);
     TaskList = new TTaskList(*State, *Services, this);
     DayPlanner = new TDayPlanner(*State, *Services, this);
-    Banner = new TBannerPanel(Options.Browser != nullptr ? *Options.Browser : *OwnBrowser, this);
+    Banner = new TBannerPanel(*Options.Browser, this);
     BuildWindow();
     Banner->BannerPanel()->installEventFilter(this);
     ConnectHandlers();
@@ -159,7 +161,7 @@ void TfrmMain::FormShow()
     pgcPrinc->setCurrentIndex(0);
 
     if (!BrandSettings.WelcomeText.empty()) {
-        prfWelcome->setHtml(AnsiToQString(BrandSettings.WelcomeText));
+        prfWelcome->ShowDocument(AnsiToQString(BrandSettings.WelcomeText));
     } else if (stsWelcome != nullptr) {
         pgcPrinc->removeTab(pgcPrinc->indexOf(stsWelcome));
         delete stsWelcome;

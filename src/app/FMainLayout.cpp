@@ -3,6 +3,7 @@
 #include "app/FMain.h"
 
 #include "app/UBannerPanel.h"
+#include "ui/THtmlView.h"
 #include "ui/UIcons.h"
 #include "ui/USkin.h"
 #include "ui/UWidgets.h"
@@ -18,7 +19,6 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -63,9 +63,7 @@ void TfrmMain::BuildWindow()
 QWidget* TfrmMain::BuildWelcomePage()
 {
     auto* page = Named(new QWidget, "stsWelcome");
-    prfWelcome = Named(new QTextBrowser, "prfWelcome");
-    prfWelcome->setReadOnly(true);
-    prfWelcome->setOpenLinks(false);
+    prfWelcome = Named(new THtmlView(*Options.Browser), "prfWelcome");
     btnThanks = TextButton("btnThanks", QStringLiteral("Thanks, just show me the main application"), 265);
     btnThanks->setDefault(true);
 

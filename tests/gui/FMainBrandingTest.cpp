@@ -144,7 +144,11 @@ private slots:
         auto window = Open(settings);
         auto* pages = Child<QTabWidget>(window.get(), "pgcPrinc");
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome"));
-        QVERIFY(Child<QTextBrowser>(window.get(), "prfWelcome")->toPlainText().contains("Welcome to Doza"));
+        auto* welcome = Child<QTextBrowser>(window.get(), "prfWelcome");
+        QVERIFY(welcome->toPlainText().contains("Welcome to Doza"));
+        emit welcome->anchorClicked(QUrl(QStringLiteral("http://doza.example/")));
+        QCOMPARE(Browser.Opened, std::vector<std::string>{"http://doza.example/"});
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome")); // the page stays
         QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
     }
