@@ -10,7 +10,7 @@ QString BuiltInSkin()
     return QStringLiteral(R"(
 QWidget#stsMain, QWidget#stsWelcome, QDialog { background: #f6f7f9; color: #1f2328; }
 QPushButton {
-    background: #ffffff; color: #1f2328; border: 1px solid #c8ccd2; border-radius: 4px; padding: 0 6px;
+    background: #ffffff; color: #1f2328; border: 1px solid #c8ccd2; border-radius: 4px; padding: 0;
 }
 QPushButton:hover { background: #eef4fc; border-color: #5b8fd6; }
 QPushButton:pressed { background: #dce8f8; }
@@ -27,6 +27,7 @@ QTreeView, QTextBrowser, QPlainTextEdit, QLineEdit, QDateEdit {
     background: #ffffff; border: 1px solid #d0d4da; selection-background-color: #3a78d0;
     selection-color: #ffffff;
 }
+QPlainTextEdit#memAbout { border: none; }
 QProgressBar { border: 1px solid #c8ccd2; border-radius: 3px; background: #ffffff; text-align: center; }
 QProgressBar::chunk { background: #6aa84f; }
 QTabWidget#pgcMain::pane { border: 1px solid #d6d9de; }
