@@ -1,5 +1,9 @@
 #include "app/FMain.h"
 
+#include "app/FAbout.h"
+#include "app/UBannerPanel.h"
+#include "app/UBrandRules.h"
+#include "common/UErrors.h"
 #include "common/UProgramFolder.h"
 #include "common/UUtils.h"
 #include "model/UHours.h"
@@ -7,12 +11,15 @@
 #include "model/USaveAll.h"
 #include "support/UHttp.h"
 #include "support/ULocalClock.h"
+#include "ui/THtmlView.h"
 #include "ui/TQtMessagePump.h"
 #include "ui/UAnsiText.h"
 #include "ui/UBrowserLauncher.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
 #include "ui/UMessageService.h"
+#include "ui/USkin.h"
+#include "ui/UWidgets.h"
 #include "workspace/UDayPlanner.h"
 #include "workspace/UProjectTree.h"
 #include "workspace/UTaskList.h"
@@ -26,8 +33,8 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -52,8 +59,10 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     Messages = Options.Messages != nullptr ? Options.Messages : OwnMessages.get();
     if (Options.Dialogs == nullptr)
         OwnDialogs = std::make_unique<TQtDialogRunner>();
-    if (Options.Browser == nullptr)
+    if (Options.Browser == nullptr) {
         OwnBrowser = std::make_unique<TDesktopBrowserLauncher>();
+        Options.Browser = OwnBrowser.get();
+    }
     if (!Options.Today)
         Options.Today = [] { return QDate::currentDate(); };
     SetErrorMessageService(Messages);
@@ -63,8 +72,9 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     Tree = new TProjectTree(*State, *Services, this);
     TaskList = new TTaskList(*State, *Services, this);
     DayPlanner = new TDayPlanner(*State, *Services, this);
+    Banner = new TBannerPanel(*Options.Browser, this);
     BuildWindow();
-    panBanner->installEventFilter(this);
+    Banner->BannerPanel()->installEventFilter(this);
     ConnectHandlers();
     FormCreate();
 }
@@ -81,6 +91,8 @@ void TfrmMain::ConnectHandlers()
     connect(Tree, &TProjectTree::ProjectChosen, TaskList, &TTaskList::ShowProjectTasks);
     connect(Tree, &TProjectTree::ProjectPanelCleared, TaskList, &TTaskList::ClearProjectPanel);
     Tree->AttachNewProjectButton(btn1);
+    Banner->AttachButtons(btnMakeMoney, btnHelp);
+    connect(btnAbout, &QPushButton::clicked, this, Guarded([this] { btnAboutClick(); }));
     connect(btnThanks, &QPushButton::clicked, this, Guarded([this] { btnThanksClick(); }));
     connect(btnSave, &QPushButton::clicked, this, Guarded([this] { btnSaveClick(); }));
     auto* saveShortcut = new QShortcut(QKeySequence::Save, this);
@@ -100,11 +112,11 @@ void TfrmMain::LoadDataFile(TDataFile file, const std::function<void()>& load)
 
 void TfrmMain::FormCreate()
 {
-    gifBanner->setGeometry(imgBanner->geometry());
     Guarded([this] {
         if (Options.LoadBrandSettings)
             BrandSettings = Options.LoadBrandSettings(*Folder);
     })();
+    Guarded([this] { ShowBranding(); })();
     if (BrandSettings.WelcomeText.empty())
         Timer2->start();
     NewsList = std::make_unique<std::vector<std::string>>();
@@ -149,7 +161,7 @@ void TfrmMain::FormShow()
     pgcPrinc->setCurrentIndex(0);
 
     if (!BrandSettings.WelcomeText.empty()) {
-        prfWelcome->setHtml(AnsiToQString(BrandSettings.WelcomeText));
+        prfWelcome->ShowDocument(AnsiToQString(BrandSettings.WelcomeText));
     } else if (stsWelcome != nullptr) {
         pgcPrinc->removeTab(pgcPrinc->indexOf(stsWelcome));
         delete stsWelcome;
@@ -176,16 +188,57 @@ void TfrmMain::FormResize()
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 {
     // The banner panel of a hidden page is resized only when the page shows.
-    if (watched == panBanner && event->type() == QEvent::Resize)
+    if (watched == Banner->BannerPanel() && event->type() == QEvent::Resize)
         CentreBanner();
     return QWidget::eventFilter(watched, event);
+}
+
+// What the branding of this copy changes in the window; without a settings file it keeps
+// its built-in look.
+void TfrmMain::ShowBranding()
+{
+    if (!BrandSettings.Loaded)
+        return;
+    if (const std::string caption = WindowCaption(BrandSettings); !caption.empty())
+        setWindowTitle(AnsiToQString(caption));
+    btnNews->setVisible(NewsButtonShown(BrandSettings));
+    Banner->ShowBranding(*Folder, BrandSettings);
+    if (const auto skinFile = ReadBrandingFile("mainskin.dat"))
+        if (const auto skin = SkinFromFile(*skinFile))
+            ApplySkin(*skin);
+    if (const auto iconFile = ReadBrandingFile("main.ico")) {
+        const QIcon icon = IconFromFile(*iconFile);
+        if (!icon.isNull()) {
+            QApplication::setWindowIcon(icon);
+            setWindowIcon(icon);
+        }
+    }
+}
+
+std::optional<std::string> TfrmMain::ReadBrandingFile(std::string_view name) const
+{
+    try {
+        return Folder->ReadFile(name);
+    } catch (const EFileError&) {
+        return std::nullopt; // branding failures are silent: the built-in look stays
+    }
+}
+
+void TfrmMain::ApplySkin(const QString& skin)
+{
+    // The designed fonts hold under any skin: the skin's are dropped and the design's set
+    // again after it. Under a style sheet a widget no longer takes its parent's font, so they
+    // are set in the sheet, which also reaches the dialogs opened later.
+    setStyleSheet(WithoutFonts(skin) + DesignFonts());
+    setFont(DesignFont());
 }
 
 void TfrmMain::CentreBanner()
 {
     // Each operand is halved (truncating) before the subtraction.
-    for (QLabel* banner : {imgBanner, gifBanner})
-        banner->move(panBanner->width() / 2 - banner->width() / 2, panBanner->height() / 2 - banner->height() / 2);
+    const QWidget* panel = Banner->BannerPanel();
+    for (QLabel* banner : Banner->Pictures())
+        banner->move(panel->width() / 2 - banner->width() / 2, panel->height() / 2 - banner->height() / 2);
 }
 
 void TfrmMain::btnThanksClick()
@@ -245,4 +298,10 @@ void TfrmMain::btnSaveClick()
     SaveAll(*State->Projects, *State->Hours, *Folder, UnreadFiles);
     if (UnreadFiles.Any())
         msgMain().Warn(AnsiToQString(UnreadFiles.KeptNotice()));
+}
+
+void TfrmMain::btnAboutClick()
+{
+    TfrmAbout about(BrandSettings, this);
+    static_cast<void>(Services->Dialogs.Run(about));
 }

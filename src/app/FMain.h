@@ -11,7 +11,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QFrame;
@@ -19,14 +21,14 @@ class QLabel;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
-class QTextBrowser;
 class QTimer;
 class QToolButton;
+class TBannerPanel;
 class TBrowserLauncher;
 class TDayPlanner;
 class TDialogRunner;
+class THtmlView;
 class THttpClient;
-class TLinkLabel;
 class TMessagePump;
 class TMessageService;
 class TProgramFolder;
@@ -81,9 +83,7 @@ private:
     QWidget* BuildWelcomePage();
     QWidget* BuildMainPage();
     QWidget* BuildToolBar();
-    QWidget* BuildBannerPanel();
     QWidget* BuildWorkArea();
-    QWidget* BuildLinksPanel();
     void ConnectHandlers();
 
     void FormCreate();
@@ -93,8 +93,12 @@ private:
     void FormDestroy();
     void btnThanksClick();
     void btnSaveClick();
+    void btnAboutClick();
     void Timer2Timer();
 
+    void ShowBranding();
+    [[nodiscard]] std::optional<std::string> ReadBrandingFile(std::string_view name) const;
+    void ApplySkin(const QString& skin);
     void LoadDataFile(TDataFile file, const std::function<void()>& load);
     void CentreBanner();
     void ProcessPendingMessages();
@@ -121,12 +125,13 @@ private:
     TProjectTree* Tree = nullptr;
     TTaskList* TaskList = nullptr;
     TDayPlanner* DayPlanner = nullptr;
+    TBannerPanel* Banner = nullptr;
 
     // The frame's controls, each named as in the window's design.
     QTabWidget* pgcPrinc = nullptr;
     QWidget* stsWelcome = nullptr;
     QWidget* stsMain = nullptr;
-    QTextBrowser* prfWelcome = nullptr;
+    THtmlView* prfWelcome = nullptr;
     QPushButton* btnThanks = nullptr;
     QPushButton* btn1 = nullptr;
     QPushButton* btnSave = nullptr;
@@ -135,13 +140,7 @@ private:
     QToolButton* btnNews = nullptr;
     QToolButton* btnUpdate = nullptr;
     QToolButton* btnHelp = nullptr;
-    QFrame* panBanner = nullptr;
-    QLabel* imgBanner = nullptr;
-    QLabel* gifBanner = nullptr;
     QSplitter* splMain = nullptr;
     QTabWidget* pgcMain = nullptr;
-    QFrame* panLinks = nullptr;
-    TLinkLabel* lblLink1URL = nullptr;
-    TLinkLabel* lblLink2URL = nullptr;
     QTimer* Timer2 = nullptr;
 };

@@ -2,8 +2,10 @@
 
 #include "app/FMain.h"
 
-#include "ui/TLinkLabel.h"
+#include "app/UBannerPanel.h"
+#include "ui/THtmlView.h"
 #include "ui/UIcons.h"
+#include "ui/USkin.h"
 #include "ui/UWidgets.h"
 #include "workspace/UDayPlanner.h"
 #include "workspace/UProjectTree.h"
@@ -17,7 +19,6 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -39,7 +40,7 @@ QToolButton* PictureButton(const char* name, const QIcon& icon, const QString& t
 
 void TfrmMain::BuildWindow()
 {
-    setFont(DesignFont());
+    ApplySkin(BuiltInSkin());
     setWindowTitle(QStringLiteral("Taskwren"));
     resize(ClientWidth, ClientHeight);
 
@@ -62,9 +63,7 @@ void TfrmMain::BuildWindow()
 QWidget* TfrmMain::BuildWelcomePage()
 {
     auto* page = Named(new QWidget, "stsWelcome");
-    prfWelcome = Named(new QTextBrowser, "prfWelcome");
-    prfWelcome->setReadOnly(true);
-    prfWelcome->setOpenLinks(false);
+    prfWelcome = Named(new THtmlView(*Options.Browser), "prfWelcome");
     btnThanks = TextButton("btnThanks", QStringLiteral("Thanks, just show me the main application"), 265);
     btnThanks->setDefault(true);
 
@@ -89,10 +88,10 @@ QWidget* TfrmMain::BuildMainPage()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(BuildToolBar());
-    layout->addWidget(BuildBannerPanel());
+    layout->addWidget(Banner->BannerPanel());
     layout->addWidget(TaskList->DetailsPanel());
     layout->addWidget(BuildWorkArea(), 1);
-    layout->addWidget(BuildLinksPanel());
+    layout->addWidget(Banner->LinksPanel());
     return page;
 }
 
@@ -117,20 +116,6 @@ QWidget* TfrmMain::BuildToolBar()
     return bar;
 }
 
-QWidget* TfrmMain::BuildBannerPanel()
-{
-    panBanner = Named(new QFrame, "panBanner");
-    panBanner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panBanner->setFixedHeight(65);
-    imgBanner = Named(new QLabel(panBanner), "imgBanner");
-    imgBanner->setCursor(Qt::PointingHandCursor);
-    imgBanner->resize(0, 0);
-    gifBanner = Named(new QLabel(panBanner), "gifBanner");
-    gifBanner->setCursor(Qt::PointingHandCursor);
-    gifBanner->hide();
-    return panBanner;
-}
-
 QWidget* TfrmMain::BuildWorkArea()
 {
     pgcMain = Named(new QTabWidget, "pgcMain");
@@ -145,19 +130,4 @@ QWidget* TfrmMain::BuildWorkArea()
     splMain->addWidget(pgcMain);
     splMain->setStretchFactor(1, 1);
     return splMain;
-}
-
-QWidget* TfrmMain::BuildLinksPanel()
-{
-    panLinks = Named(new QFrame, "panLinks");
-    panLinks->setFixedHeight(36);
-    lblLink1URL = Named(new TLinkLabel(QStringLiteral("Google")), "lblLink1URL");
-    lblLink2URL = Named(new TLinkLabel(QStringLiteral("Google")), "lblLink2URL");
-    lblLink2URL->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* layout = new QHBoxLayout(panLinks);
-    layout->setContentsMargins(8, 0, 8, 0);
-    layout->addWidget(lblLink1URL);
-    layout->addStretch();
-    layout->addWidget(lblLink2URL);
-    return panLinks;
 }

@@ -1,6 +1,7 @@
 #include "app/UBrandRules.h"
 
 #include "app/UAppVersion.h"
+#include "common/UAsciiText.h"
 
 std::string WindowCaption(const TBrandSettings& settings)
 {
@@ -32,4 +33,26 @@ bool NewsButtonShown(const TBrandSettings& settings)
 std::string MakeMoneyCaption(const TBrandSettings& settings)
 {
     return settings.MakeMoneyButton.empty() ? std::string("Make Money") : settings.MakeMoneyButton;
+}
+
+TBannerFormat BannerFormat(std::string_view imageName)
+{
+    const auto separator = imageName.find_last_of("\\:");
+    const std::string fileName =
+        LowerAscii(separator == std::string_view::npos ? imageName : imageName.substr(separator + 1));
+    if (fileName.find(".gif") != std::string::npos)
+        return TBannerFormat::Gif;
+    const auto dot = fileName.rfind('.');
+    const std::string extension = dot == std::string::npos ? std::string() : fileName.substr(dot + 1);
+    if (extension == "bmp")
+        return TBannerFormat::Bitmap;
+    if (extension == "ico")
+        return TBannerFormat::Icon;
+    if (extension == "jpg" || extension == "jpeg")
+        return TBannerFormat::Jpeg;
+    if (extension == "wmf")
+        return TBannerFormat::Wmf;
+    if (extension == "emf")
+        return TBannerFormat::Emf;
+    return TBannerFormat::Unknown;
 }

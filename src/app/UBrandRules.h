@@ -21,3 +21,10 @@ bool NewsButtonShown(const TBrandSettings& settings);
 
 // MakeMoneyButton, or "Make Money" when it is empty.
 std::string MakeMoneyCaption(const TBrandSettings& settings);
+
+enum class TBannerFormat { Unknown, Gif, Bitmap, Icon, Jpeg, Wmf, Emf };
+
+// The format the banner's image name names, by its file-name part (the text after its last
+// backslash or colon): GIF when it holds ".gif" anywhere, else by its extension; letter
+// case does not matter.
+TBannerFormat BannerFormat(std::string_view imageName);

@@ -1,4 +1,6 @@
 #include "app/FMain.h"
+#include "app/URandomSource.h"
+#include "app/USettingsFile.h"
 #include "ui/UErrorHandler.h"
 
 #include <QFile>
@@ -13,6 +15,9 @@ int main(int argc, char** argv)
     TMainWindowOptions options;
     // The file system's own encoding of the folder, whatever bytes its name holds.
     options.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    // One generator for the run, seeded once, for the welcome page, banner and links.
+    TSeededRandom random;
+    options.LoadBrandSettings = [&random](const TProgramFolder& folder) { return LoadBrandSettings(folder, random); };
     TfrmMain window(std::move(options));
     window.show();
     return TApplication::exec();

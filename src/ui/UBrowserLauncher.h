@@ -2,16 +2,22 @@
 // Starts the user's web browser on an address; tests record the address instead.
 
 #include <string>
+#include <string_view>
 
 class TBrowserLauncher {
 public:
     virtual ~TBrowserLauncher() = default;
-    // `address` is Windows-1252 text as the settings give it.
-    virtual void Open(const std::string& address) = 0;
+    // Opens a web address (see WebAddress), Windows-1252 text; an empty one starts the
+    // browser on its own page. False when no browser could be started.
+    virtual bool Open(const std::string& address) = 0;
 };
 
-// The desktop's default handler for the address.
+// The desktop's default handler for web addresses.
 class TDesktopBrowserLauncher : public TBrowserLauncher {
 public:
-    void Open(const std::string& address) override;
+    bool Open(const std::string& address) override;
 };
+
+// Opens `address` through `launcher` when it is a web address; anything else (a local
+// path, another scheme) is refused and false. Callers may ignore the result.
+bool OpenInBrowser(TBrowserLauncher& launcher, std::string_view address);

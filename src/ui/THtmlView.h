@@ -1,0 +1,32 @@
+#pragma once
+// The HTML view: shows a document given as markup, read-only. Pictures from web addresses
+// arrive in the background, so the window never waits on them; other pictures (local files)
+// are never read. A clicked link opens in the web browser; the view itself never navigates,
+// and it runs no scripts.
+
+#include <QSet>
+#include <QTextBrowser>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class TBrowserLauncher;
+
+class THtmlView : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    explicit THtmlView(TBrowserLauncher& browser, QWidget* parent = nullptr);
+
+    // Shows `html` (the document's markup) from its start.
+    void ShowDocument(const QString& html);
+
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    void Fetch(const QUrl& address);
+    void PictureArrived(QNetworkReply* reply);
+
+    TBrowserLauncher& Browser;
+    QNetworkAccessManager* Network = nullptr;
+    QSet<QUrl> Requested; // each picture is fetched once per document
+};

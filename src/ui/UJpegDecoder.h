@@ -1,0 +1,9 @@
+#pragma once
+// Decodes JPEG pictures with libjpeg.
+
+#include <QImage>
+
+#include <string_view>
+
+// The picture, or a null image when the data is not a JPEG picture that libjpeg can read.
+QImage DecodeJpeg(std::string_view data);

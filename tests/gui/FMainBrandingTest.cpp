@@ -1,0 +1,289 @@
+// The main window with a publisher's branding: the values reach the caption, the tool bar,
+// the banner, the skin, the icon and the about window.
+
+#include "app/FMain.h"
+
+#include "TRecordingBrowser.h"
+#include "TScriptedDialogs.h"
+#include "TScriptedMessages.h"
+#include "TTempFolder.h"
+#include "TTestPictures.h"
+#include "UFindControl.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <memory>
+
+class FMainBrandingTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TTempFolder> Temp;
+    TScriptedMessages Messages;
+    TScriptedDialogs Dialogs;
+    TRecordingBrowser Browser;
+
+    static TBrandSettings Branded()
+    {
+        TBrandSettings settings;
+        settings.Loaded = true;
+        settings.ApplicationName = "Doza Varazaz";
+        settings.BranderType = "Gold";
+        settings.GoldPublID = "7";
+        settings.GoldNewsBaseURL = "http://news.example/";
+        settings.Link1Caption = "Shop";
+        settings.Link1URL = "http://shop.example/";
+        return settings;
+    }
+
+    std::unique_ptr<TfrmMain> Open(const TBrandSettings& settings)
+    {
+        TMainWindowOptions options;
+        options.ProgramFolder = Temp->Path();
+        options.Messages = &Messages;
+        options.Dialogs = &Dialogs;
+        options.Browser = &Browser;
+        options.Today = [] { return QDate(2008, 7, 5); };
+        options.LoadBrandSettings = [settings](const TProgramFolder&) { return settings; };
+        auto window = std::make_unique<TfrmMain>(std::move(options));
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("window not exposed");
+        return window;
+    }
+
+    template <class Widget>
+    static Widget* Child(QObject* window, const char* name)
+    {
+        return FindControl<Widget>(window, name);
+    }
+
+    static void VerifyDesignFont(QWidget* control, int pixels)
+    {
+        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(control->font().pixelSize(), pixels);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    }
+
+    void init()
+    {
+        Temp = std::make_unique<TTempFolder>();
+        Messages.Clear();
+        Browser.Opened.clear();
+        Dialogs.Captions.clear();
+    }
+
+    void cleanup()
+    {
+        Temp.reset();
+        QVERIFY(Dialogs.Steps.empty());
+        QVERIFY(Messages.Shown.isEmpty()); // branding never speaks to the user
+    }
+
+    void brandedStartShowsTheCaptionAndTheEditionsNewsButton_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("news");
+        QTest::newRow("gold") << "Doza Varazaz"
+                              << "Gold"
+                              << "Doza Varazaz v2.0" << true;
+        QTest::newRow("gold in lower case") << "Doza Varazaz"
+                                            << "gold"
+                                            << "Doza Varazaz v2.0" << false;
+        QTest::newRow("no name keeps the caption") << ""
+                                                   << "Gold"
+                                                   << "Taskwren" << true;
+    }
+    void brandedStartShowsTheCaptionAndTheEditionsNewsButton()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, type);
+        QFETCH(QString, caption);
+        QFETCH(bool, news);
+        TBrandSettings settings = Branded();
+        settings.ApplicationName = name.toStdString();
+        settings.BranderType = type.toStdString();
+        settings.MakeMoneyButton = "Earn with us";
+        auto window = Open(settings);
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(Child<QToolButton>(window.get(), "btnNews")->isVisible(), news);
+        QCOMPARE(Child<QPushButton>(window.get(), "btnMakeMoney")->text(), QStringLiteral("Earn with us"));
+    }
+
+    void withoutASettingsFileTheBuiltInLookStays()
+    {
+        Temp->Write("mainskin.dat", "QPushButton { background: #123456; }");
+        auto window = Open(TBrandSettings{});
+        QCOMPARE(window->windowTitle(), QStringLiteral("Taskwren"));
+        QVERIFY(Child<QToolButton>(window.get(), "btnNews")->isVisible());
+        QVERIFY(Child<QWidget>(window.get(), "panBanner")->isVisible());
+        QVERIFY(!window->styleSheet().contains(QStringLiteral("#123456"))); // no skin looked for
+        QTest::mouseClick(Child<QLabel>(window.get(), "lblLink2URL"), Qt::LeftButton);
+        QCOMPARE(Browser.Opened, std::vector<std::string>{"http://www.google.com/"});
+    }
+
+    void theWelcomePageShowsFirstAndThanksLeavesIt()
+    {
+        TBrandSettings settings = Branded();
+        settings.WelcomeText = "<h1>Welcome to Doza</h1><a href=\"http://doza.example/\">more</a>";
+        auto window = Open(settings);
+        auto* pages = Child<QTabWidget>(window.get(), "pgcPrinc");
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome"));
+        auto* welcome = Child<QTextBrowser>(window.get(), "prfWelcome");
+        QVERIFY(welcome->toPlainText().contains("Welcome to Doza"));
+        emit welcome->anchorClicked(QUrl(QStringLiteral("http://doza.example/")));
+        QCOMPARE(Browser.Opened, std::vector<std::string>{"http://doza.example/"});
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome")); // the page stays
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
+    }
+
+    void bannerShowsAtItsSizeCentredFiveDown_data()
+    {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("control");
+        const QImage picture = RedBlue(105, 41);
+        QTest::newRow("jpeg") << "ad.jpg" << QByteArray::fromStdString(Encoded(picture, "JPEG")) << QSize(105, 41)
+                              << "imgBanner";
+        QTest::newRow("bmp") << "ad.bmp" << QByteArray::fromStdString(Encoded(picture, "BMP")) << QSize(105, 41)
+                             << "imgBanner";
+        QTest::newRow("animated gif") << "AD.GIF" << QByteArray::fromStdString(TwoFrameGif(31, 20)) << QSize(31, 20)
+                                      << "gifBanner";
+    }
+    void bannerShowsAtItsSizeCentredFiveDown()
+    {
+        QFETCH(QString, image);
+        QFETCH(QByteArray, data);
+        QFETCH(QSize, size);
+        QFETCH(QString, control);
+        Temp->Write("banner3.dat", data.toStdString());
+        TBrandSettings settings = Branded();
+        settings.BannerImage = image.toStdString();
+        settings.BannerNumber = 3;
+        settings.BannerURL = "http://ads.example/";
+        auto window = Open(settings);
+        auto* panel = Child<QWidget>(window.get(), "panBanner");
+        window->resize(window->width() + (770 - panel->width()), window->height());
+        QTRY_COMPARE(panel->width(), 770);
+        auto* banner = Child<QLabel>(window.get(), control.toLatin1().constData());
+        QVERIFY(banner->isVisible());
+        QCOMPARE(banner->size(), size);
+        QCOMPARE(panel->height(), size.height() + 10);
+        QCOMPARE(banner->pos(), QPoint(385 - size.width() / 2, 5));
+        QTest::mouseClick(banner, Qt::LeftButton);
+        QCOMPARE(Browser.Opened, std::vector<std::string>{"http://ads.example/"});
+    }
+
+    void noSkinUndoesTheDesignedFonts()
+    {
+        Temp->Write("mainskin.dat",
+                    "* { font: bold 30px \"Courier New\"; }\n"
+                    "QPushButton#btnSave { font-size: 40px; font-family: Courier; color: #123456 }\n"
+                    "QLabel { qproperty-font: \"Courier,30\"; }");
+        auto window = Open(Branded());
+        QVERIFY(window->styleSheet().contains(QStringLiteral("#123456"))); // the skin's look is taken
+        VerifyDesignFont(Child<QPushButton>(window.get(), "btnSave"), 14);
+        VerifyDesignFont(Child<QTreeWidget>(window.get(), "lvwItems"), 14);
+        VerifyDesignFont(Child<QLabel>(window.get(), "lblProjName"), 14);
+        VerifyDesignFont(Child<QLabel>(window.get(), "lblLink1URL"), 12);
+        VerifyDesignFont(Child<QWidget>(window.get(), "calMain"), 11);
+        QVERIFY(!Child<QPushButton>(window.get(), "btnSave")->font().bold());
+
+        // The about window is drawn in the same skin, with its own fonts.
+        Dialogs.Steps.push_back([](QDialog& about) {
+            QVERIFY(about.styleSheet().isEmpty() && about.parentWidget() != nullptr);
+            VerifyDesignFont(FindControl<QPlainTextEdit>(&about, "memAbout"), 14);
+            QCOMPARE(FindControl<QLabel>(&about, "lblProductName")->font().pixelSize(), 11);
+            QVERIFY(FindControl<QLabel>(&about, "lblProductName")->font().bold());
+            ClickButton(about, "editAbout");
+        });
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnAbout"), Qt::LeftButton);
+    }
+
+    void aSkinFileThatIsNotAStyleSheetIsIgnored()
+    {
+        Temp->Write("mainskin.dat", std::string("SKN\0\x01\x02#123456", 12));
+        auto window = Open(Branded());
+        QVERIFY(!window->styleSheet().isEmpty()); // the built-in skin stays
+        QVERIFY(!window->styleSheet().contains(QStringLiteral("#123456")));
+    }
+
+    void mainIcoBecomesTheWindowIcon()
+    {
+        Temp->Write("main.ico", Encoded(RedBlue(32, 32), "ICO"));
+        auto window = Open(Branded());
+        QVERIFY(!window->windowIcon().isNull());
+        QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    }
+
+    void aboutWindowShowsTheBrandedTexts_data()
+    {
+        QTest::addColumn<bool>("branded");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("copyright");
+        QTest::addColumn<QString>("about");
+        QTest::newRow("branded") << true << "About Doza Varazaz..."
+                                 << "Doza Varazaz"
+                                 << "Copyright (c) 2007-2008 Doza Ltd."
+                                 << "First line\nsecond\nthird\nfourth";
+        QTest::newRow("no values") << false << "About ..."
+                                   << ""
+                                   << "Copyright (c)  "
+                                   << "";
+    }
+    void aboutWindowShowsTheBrandedTexts()
+    {
+        QFETCH(bool, branded);
+        QFETCH(QString, caption);
+        QFETCH(QString, name);
+        QFETCH(QString, copyright);
+        QFETCH(QString, about);
+        TBrandSettings settings;
+        if (branded) {
+            settings = Branded();
+            settings.CopyrightYears = "2007-2008";
+            settings.CopyrightCompany = "Doza Ltd.";
+            settings.AboutText = "First line\r\nsecond\rthird\nfourth";
+        }
+        auto window = Open(settings);
+        Dialogs.Steps.push_back([&](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), caption);
+            QCOMPARE(dialog.size(), QSize(368, 211));
+            QVERIFY(!(dialog.windowFlags() & Qt::WindowCloseButtonHint));
+            QCOMPARE(FindControl<QLabel>(&dialog, "lblProductName")->text(), name);
+            QCOMPARE(FindControl<QLabel>(&dialog, "lblProductVersion")->text(), QStringLiteral("Product Version: 2.0"));
+            auto* copyrightLabel = FindControl<QLabel>(&dialog, "lblCopyright");
+            QCOMPARE(copyrightLabel->text(), copyright);
+            QCOMPARE(copyrightLabel->x(), 9);
+            QVERIFY(copyrightLabel->y() > FindControl<QLabel>(&dialog, "lblProductVersion")->geometry().bottom());
+            auto* text = FindControl<QPlainTextEdit>(&dialog, "memAbout");
+            QCOMPARE(text->toPlainText(), about);
+            QVERIFY(text->isReadOnly());
+            ClickButton(dialog, "editAbout");
+            QVERIFY(!dialog.isVisible());
+        });
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnAbout"), Qt::LeftButton);
+        QCOMPARE(Dialogs.Captions, QStringList{caption});
+    }
+};
+
+QTEST_MAIN(FMainBrandingTest)
+#include "FMainBrandingTest.moc"
