@@ -36,6 +36,10 @@ void TUnreadDataFiles::Load(TDataFile file, const std::function<void()>& load)
     } catch (const EFileError& error) {
         Reasons[IndexOf(file)] = error.what();
         throw;
+    } catch (...) {
+        // Whatever stopped the load (memory for a huge file, say), the model lacks the file.
+        Reasons[IndexOf(file)] = "The file could not be read.";
+        throw;
     }
 }
 

@@ -15,8 +15,8 @@ enum class TDataFile { Categories, Projects, Hours };
 // that empty part over it would destroy what it holds, so "Save Changes" keeps such a file.
 class TUnreadDataFiles {
 public:
-    // Runs `load`. When it raises EFileError, `file` counts as not read, with the error's text
-    // as the reason, and the error goes on; when it succeeds, `file` counts as read.
+    // Runs `load`. When it raises anything, `file` counts as not read, with an EFileError's
+    // text as the reason, and the error goes on; when it succeeds, `file` counts as read.
     void Load(TDataFile file, const std::function<void()>& load);
 
     [[nodiscard]] bool IsUnread(TDataFile file) const;

@@ -25,8 +25,11 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* dialog = static_cast<QDialog*>(watched);
-        if (event->type() == QEvent::Show && dialog->screen() != nullptr)
+        // Only a shown widget is looked at: events also arrive while the dialog is destroyed.
+        if (event->type() != QEvent::Show)
+            return false;
+        auto* dialog = qobject_cast<QWidget*>(watched);
+        if (dialog != nullptr && dialog->screen() != nullptr)
             dialog->move(dialog->screen()->availableGeometry().center() - dialog->rect().center());
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "common/UUtils.h"
 #include "model/UProjects.h"
+#include "model/UTextLines.h"
 #include "ui/UAnsiText.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
@@ -191,7 +192,7 @@ void TTaskList::btnAddClick()
 {
     // The panel's label tells whether a project is shown, as a project with a blank name
     // (only possible from a file) is refused too.
-    if (lblProjName->text().trimmed() == QStringLiteral("Project Name:") || State.CurrentProject == nullptr) {
+    if (TrimBlanks(QStringToAnsi(lblProjName->text())) == "Project Name:" || State.CurrentProject == nullptr) {
         Services.Messages.Inform(
             QStringLiteral("You have to create a new project or open an existing before add tasks!"));
         return;
@@ -226,6 +227,7 @@ void TTaskList::btnEditClick()
 
 void TTaskList::btnRemoveClick()
 {
+    // "There is not tasks" is the program's own wording.
     const int row =
         RowToActOn(QStringLiteral("There is not tasks to remove!"), QStringLiteral("Please select a task to remove!"));
     if (row < 0)

@@ -204,3 +204,10 @@ TEST(SaveAll, ASuccessfulReadLiftsTheMark)
     EXPECT_FALSE(unread.Any());
     EXPECT_EQ(unread.KeptNotice(), "");
 }
+
+TEST(SaveAll, AnyFailureOfALoadKeepsTheFile)
+{
+    TUnreadDataFiles unread;
+    EXPECT_THROW(unread.Load(TDataFile::Projects, [] { throw std::bad_alloc(); }), std::bad_alloc);
+    EXPECT_TRUE(unread.IsUnread(TDataFile::Projects));
+}
