@@ -2,8 +2,20 @@
 
 #include "model/UProjects.h"
 
+#include "common/USipHash.h"
+
 #include <string_view>
 #include <unordered_map>
+
+namespace {
+
+// Keyed per process: the names come from files that could be built to pile every name
+// onto one bucket of a hash with a fixed seed.
+struct TKeyedHash {
+    std::size_t operator()(std::string_view name) const { return SipHash24(ProcessSipKey(), name); }
+};
+
+} // namespace
 
 bool AddCategory(TProjects& projects, std::string name)
 {
@@ -43,7 +55,7 @@ std::vector<TCategoryNode> ProjectTreeLayout(const TProjects& projects)
     // Each listed name, once, mapped to its node; projects are then dealt out in one pass.
     const TTextList& categories = projects.Categories;
     std::vector<TCategoryNode> nodes;
-    std::unordered_map<std::string_view, std::size_t> nodeOf;
+    std::unordered_map<std::string_view, std::size_t, TKeyedHash> nodeOf;
     nodeOf.reserve(static_cast<std::size_t>(categories.Count()));
     for (int c = 0; c < categories.Count(); ++c) {
         if (nodeOf.emplace(categories[c], nodes.size()).second)
