@@ -1,6 +1,7 @@
 // The main window with a publisher's branding: the values reach the caption, the tool bar,
 // the banner, the skin, the icon and the about window.
 
+#include "UPinnedSettings.h"
 #include "app/FMain.h"
 
 #include "TRecordingBrowser.h"
@@ -72,11 +73,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    }
+    void initTestCase() { PinLocaleAndFonts(); }
 
     void init()
     {

@@ -1,4 +1,5 @@
 #include "app/FMain.h"
+#include "UPinnedSettings.h"
 
 #include "TScriptedDialogs.h"
 #include "TScriptedMessages.h"
@@ -82,11 +83,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    }
+    void initTestCase() { PinLocaleAndFonts(); }
 
     void init()
     {

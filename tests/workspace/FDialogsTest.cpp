@@ -1,4 +1,5 @@
 #include "TScriptedMessages.h"
+#include "UPinnedSettings.h"
 #include "model/UProjects.h"
 #include "workspace/FCategory.h"
 #include "workspace/FHour.h"
@@ -67,11 +68,7 @@ class FDialogsTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    }
+    void initTestCase() { PinLocaleAndFonts(); }
 
     void init()
     {

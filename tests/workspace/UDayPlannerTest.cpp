@@ -1,4 +1,5 @@
 #include "workspace/UDayPlanner.h"
+#include "UPinnedSettings.h"
 
 #include "TTempFolder.h"
 #include "TWorkspaceFixture.h"
@@ -27,7 +28,7 @@ private:
     void SelectRow(int row) { lvwToDo->setCurrentItem(lvwToDo->topLevelItem(row)); }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { PinLocaleAndFonts(); }
 
     void init()
     {

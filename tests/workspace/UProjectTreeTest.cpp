@@ -1,4 +1,5 @@
 #include "workspace/UProjectTree.h"
+#include "UPinnedSettings.h"
 
 #include "TWorkspaceFixture.h"
 #include "UFindControl.h"
@@ -42,7 +43,7 @@ private:
     void Trigger(const char* item) { FindControl<QAction>(Tree->Widget(), item)->trigger(); }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { PinLocaleAndFonts(); }
 
     void init()
     {

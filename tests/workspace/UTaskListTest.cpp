@@ -1,4 +1,5 @@
 #include "workspace/UTaskList.h"
+#include "UPinnedSettings.h"
 
 #include "TWorkspaceFixture.h"
 #include "UFindControl.h"
@@ -38,7 +39,7 @@ private:
     QString GaugeText() const { return MainGauge->text(); }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() { PinLocaleAndFonts(); }
 
     void init()
     {
