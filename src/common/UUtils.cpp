@@ -24,6 +24,18 @@ void ReplacePairs(std::string& text, char c, char replacement)
     text.resize(out);
 }
 
+// The value of a hexadecimal digit of either letter case, or -1.
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
 } // namespace
 
 void SplitByChar(char separator, std::string_view text, std::vector<std::string>& list, std::size_t maxFields)
@@ -72,4 +84,30 @@ std::string FlattenLineBreaks(std::string_view text)
     std::replace_if(
         flat.begin(), flat.end(), [](char c) { return c == CR || c == LF; }, ' ');
     return flat;
+}
+
+std::string DecodeHexEscapes(std::string_view text)
+{
+    std::string decoded;
+    decoded.reserve(text.size());
+    for (std::string_view::size_type at = 0; at < text.size();) {
+        if (text[at] != '$') {
+            decoded += text[at++];
+            continue;
+        }
+        // The escape reads the two characters after the sign, or as many as remain.
+        const std::string_view digits = text.substr(at + 1, 2);
+        if (digits.empty())
+            return {};
+        int value = 0;
+        for (const char digit : digits) {
+            const int digitValue = HexDigitValue(digit);
+            if (digitValue < 0)
+                return {};
+            value = value * 16 + digitValue;
+        }
+        decoded += static_cast<char>(value);
+        at += 1 + digits.size();
+    }
+    return decoded;
 }

@@ -20,6 +20,11 @@ std::string DecodeLineBreaks(std::string_view text);
 // For one-line display: every CR and every LF becomes a blank.
 std::string FlattenLineBreaks(std::string_view text);
 
+// The news service's body escape: "$" and two hexadecimal digits stand for that byte, every
+// other byte for itself. A "$" that is not followed by two such digits (a sign, a blank, the
+// end of the text) makes the whole result empty; at the very end one digit is enough.
+std::string DecodeHexEscapes(std::string_view text);
+
 // The settings container's file operations, keyed with the settings passphrase. Both take
 // full paths. The destination is created afresh (replacing any file of that name) once the
 // source is open; if either cannot be opened, std::system_error is thrown and nothing is

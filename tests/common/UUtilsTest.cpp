@@ -72,3 +72,20 @@ TEST(SplitByChar, ALimitKeepsTheFirstFieldsOfTheWholeSplit)
         }
     }
 }
+
+TEST(DecodeHexEscapes, TurnsEachEscapeIntoItsByte)
+{
+    EXPECT_EQ(DecodeHexEscapes("$24"), "$");
+    EXPECT_EQ(DecodeHexEscapes("$0D$0a"), "\r\n");
+    EXPECT_EQ(DecodeHexEscapes("A$41B"), "AAB");
+    EXPECT_EQ(DecodeHexEscapes("$3Cb$3E$AF$00"), std::string("<b>\xAF\0", 5));
+    EXPECT_EQ(DecodeHexEscapes("x$4"), "x\x04"); // at the end one digit is enough
+    EXPECT_EQ(DecodeHexEscapes("plain"), "plain");
+    EXPECT_EQ(DecodeHexEscapes(""), "");
+}
+
+TEST(DecodeHexEscapes, AMalformedEscapeEmptiesTheWholeText)
+{
+    for (const char* text : {"before $Z1", "$", "ok$", "$ 1", "$+1", "$-1", "$1G", "$$41"})
+        EXPECT_EQ(DecodeHexEscapes(text), "") << text;
+}
