@@ -9,6 +9,8 @@
 #include "model/UHours.h"
 #include "model/UProjects.h"
 #include "model/USaveAll.h"
+#include "news/UNewsPart.h"
+#include "news/UUpdateAddress.h"
 #include "support/UHttp.h"
 #include "support/ULocalClock.h"
 #include "ui/THtmlView.h"
@@ -18,6 +20,7 @@
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
 #include "ui/UMessageService.h"
+#include "ui/UProgramStarter.h"
 #include "ui/USkin.h"
 #include "ui/UWidgets.h"
 #include "workspace/UDayPlanner.h"
@@ -63,6 +66,12 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
         OwnBrowser = std::make_unique<TDesktopBrowserLauncher>();
         Options.Browser = OwnBrowser.get();
     }
+    if (Options.Updater == nullptr) {
+        OwnUpdater = std::make_unique<TDetachedProgramStarter>();
+        Options.Updater = OwnUpdater.get();
+    }
+    if (Options.UpdateBaseURL.empty())
+        Options.UpdateBaseURL = DefaultUpdateBaseURL();
     if (!Options.Today)
         Options.Today = [] { return QDate::currentDate(); };
     SetErrorMessageService(Messages);
@@ -73,6 +82,10 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     TaskList = new TTaskList(*State, *Services, this);
     DayPlanner = new TDayPlanner(*State, *Services, this);
     Banner = new TBannerPanel(*Options.Browser, this);
+    News = new TNewsPart(BrandSettings, NewsList,
+                         TNewsServices{*Messages, Services->Dialogs, *Options.Browser, *Options.Updater, *Folder,
+                                       *HttpClient, *Pump, Options.UpdateBaseURL},
+                         this);
     BuildWindow();
     Banner->BannerPanel()->installEventFilter(this);
     ConnectHandlers();
@@ -92,6 +105,8 @@ void TfrmMain::ConnectHandlers()
     connect(Tree, &TProjectTree::ProjectPanelCleared, TaskList, &TTaskList::ClearProjectPanel);
     Tree->AttachNewProjectButton(btn1);
     Banner->AttachButtons(btnMakeMoney, btnHelp);
+    News->AttachButtons(btnNews, btnUpdate);
+    connect(this, &TfrmMain::StartupCheckDue, News, Guarded([this] { News->StartupCheck(); }));
     connect(btnAbout, &QPushButton::clicked, this, Guarded([this] { btnAboutClick(); }));
     connect(btnThanks, &QPushButton::clicked, this, Guarded([this] { btnThanksClick(); }));
     connect(btnSave, &QPushButton::clicked, this, Guarded([this] { btnSaveClick(); }));
@@ -119,7 +134,6 @@ void TfrmMain::FormCreate()
     Guarded([this] { ShowBranding(); })();
     if (BrandSettings.WelcomeText.empty())
         Timer2->start();
-    NewsList = std::make_unique<std::vector<std::string>>();
 
     State->Hours = std::make_unique<THours>();
     LoadDataFile(TDataFile::Hours, [this] { State->Hours->LoadHours(*Folder); });
@@ -267,6 +281,7 @@ void TfrmMain::closeEvent(QCloseEvent* event)
     State->Closing = true;
     DayPlanner->StopRefreshing();
     Timer2->stop();
+    News->WindowClosing();
     event->accept();
     FormClose();
 }
@@ -283,7 +298,7 @@ void TfrmMain::FormDestroy()
 {
     State->Closing = true;
     State->CurrentProject = nullptr;
-    NewsList.reset();
+    NewsList.clear();
     State->Projects.reset();
     State->Hours.reset();
 }

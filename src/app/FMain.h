@@ -31,7 +31,9 @@ class THtmlView;
 class THttpClient;
 class TMessagePump;
 class TMessageService;
+class TNewsPart;
 class TProgramFolder;
+class TProgramStarter;
 class TProjectTree;
 class TSystemLocalClock;
 class TTaskList;
@@ -51,6 +53,10 @@ struct TMainWindowOptions {
     std::function<QDate()> Today;
     // Reads the branding of this copy; when none is given the window keeps its built-in look.
     std::function<TBrandSettings(const TProgramFolder&)> LoadBrandSettings;
+    // Starts the updater; when none is given it runs as a process of its own.
+    TProgramStarter* Updater = nullptr;
+    // The update directory, ending with "/"; when none is given, the build's.
+    std::string UpdateBaseURL;
 };
 
 class TfrmMain : public QWidget {
@@ -109,12 +115,13 @@ private:
     TMessageService* Messages = nullptr;
     std::unique_ptr<TDialogRunner> OwnDialogs;
     std::unique_ptr<TBrowserLauncher> OwnBrowser;
+    std::unique_ptr<TProgramStarter> OwnUpdater;
     std::unique_ptr<TMessagePump> Pump;
     std::unique_ptr<TSystemLocalClock> Clock;
     std::unique_ptr<THttpClient> HttpClient;
     std::unique_ptr<TWorkspaceState> State;
     std::unique_ptr<TWorkspaceServices> Services;
-    std::unique_ptr<std::vector<std::string>> NewsList;
+    std::vector<std::string> NewsList; // the records the news button fetched
     TBrandSettings BrandSettings;
     TUnreadDataFiles UnreadFiles; // kept as they are by "Save Changes"
     bool Shown = false;           // FormShow has run (Qt shows again after a restore)
@@ -126,6 +133,7 @@ private:
     TTaskList* TaskList = nullptr;
     TDayPlanner* DayPlanner = nullptr;
     TBannerPanel* Banner = nullptr;
+    TNewsPart* News = nullptr;
 
     // The frame's controls, each named as in the window's design.
     QTabWidget* pgcPrinc = nullptr;

@@ -10,6 +10,9 @@
 bool DownloadFile(THttpClient& client, TMessagePump& pump, const std::string& address, TProgramFolder& folder,
                   std::string_view name, std::uint64_t maxBytes)
 {
+    // The one client serves one request at a time: another one's connection stays open.
+    if (client.Busy())
+        return false;
     std::filesystem::path path;
     try {
         path = folder.PathOf(folder.NameToWrite(name, name));

@@ -50,6 +50,7 @@ private:
         options.ProgramFolder = Temp->Path();
         options.Messages = &Messages;
         options.Dialogs = &Dialogs;
+        options.UpdateBaseURL = RefusingUpdateDirectory;
         options.Browser = &Browser;
         options.Today = [] { return QDate(2008, 7, 5); };
         options.LoadBrandSettings = [settings](const TProgramFolder&) { return settings; };

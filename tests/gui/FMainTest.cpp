@@ -41,6 +41,7 @@ private:
         options.ProgramFolder = Temp->Path();
         options.Messages = &Messages;
         options.Dialogs = &Dialogs;
+        options.UpdateBaseURL = RefusingUpdateDirectory;
         options.Today = [] { return QDate(2008, 7, 5); };
         if (!welcomeText.empty())
             options.LoadBrandSettings = [welcomeText](const TProgramFolder&) {

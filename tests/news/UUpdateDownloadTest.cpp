@@ -72,3 +72,24 @@ TEST_F(UUpdateDownload, ACopyThatCannotBeCreatedIsAFailedDownload)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(UUpdateDownload, WhileTheClientServesAnotherRequestNothingIsTouched)
+{
+    std::ofstream(Temp.Path() / "mainappupdate.inf") << "earlier copy";
+    TScriptedAnswer slow;
+    slow.Bytes = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nOK";
+    slow.DelayMs = 100;
+    Server.Enqueue(slow);
+    std::optional<bool> downloaded;
+    Pump.OnPump = [&] {
+        if (!downloaded)
+            downloaded = Download();
+    };
+    EXPECT_EQ(Client.PostForm(Server.Url("/news/getlastnews.php"), {{"a", "b"}}), "OK");
+    EXPECT_EQ(downloaded, false);
+    EXPECT_EQ(Read("mainappupdate.inf"), "earlier copy");
+}
+
+} // namespace
