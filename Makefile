@@ -7,7 +7,7 @@ BUILD_SAN  ?= build-sanitize
 JOBS       ?= $(shell nproc)
 PACKAGES   := cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
               libbenchmark-dev libjpeg-dev libssl-dev fonts-liberation nginx-light curl \
-              qt6-svg-dev libwmf-dev libemf2svg-dev
+              qt6-svg-dev libwmf-dev libemf2svg-dev php-cli php-sqlite3
 SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: run test deps build

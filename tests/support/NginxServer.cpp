@@ -1,16 +1,15 @@
 #include "support/NginxServer.h"
 
-#include <arpa/inet.h>
+#include "support/LoopbackPort.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <netinet/in.h>
 #include <random>
 #include <sstream>
 #include <stdexcept>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -23,31 +22,6 @@ std::string FindNginx()
         if (::access(candidate, X_OK) == 0)
             return candidate;
     throw std::runtime_error("nginx not found: install the Debian package nginx-light");
-}
-
-int FreePort()
-{
-    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(probe);
-    return ntohs(address.sin_port);
-}
-
-bool Accepts(int port)
-{
-    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    const bool connected = ::connect(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(probe);
-    return connected;
 }
 
 std::string Configuration(const std::string& folder, const std::string& root, int port)
@@ -101,7 +75,7 @@ TNginxServer::TNginxServer()
     std::filesystem::create_directories(FRoot);
     // The free port may be taken by someone else before nginx binds it: then try another.
     for (int attempt = 1;; ++attempt) {
-        FPort = FreePort();
+        FPort = FreeLoopbackPort();
         const std::string log = Start(nginx);
         if (log.empty())
             return;
@@ -126,7 +100,7 @@ std::string TNginxServer::Start(const std::string& nginx)
     }
     // nginx writes its pid file once it holds the port; a bare connection could reach a stranger.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!std::filesystem::exists(FFolder + "/nginx.pid") || !Accepts(FPort)) {
+    while (!std::filesystem::exists(FFolder + "/nginx.pid") || !LoopbackAccepts(FPort)) {
         int status = 0;
         const bool exited = ::waitpid(FPid, &status, WNOHANG) == FPid;
         if (exited || std::chrono::steady_clock::now() > deadline) {

@@ -1,0 +1,51 @@
+#pragma once
+// The reference publisher service (tools/publisher) run privately for a test: its SQLite
+// database in a fresh temporary folder, its admin script, and PHP's built-in web server on a
+// free loopback port in a process group of its own, stopped on destruction. No Qt.
+// Throws std::runtime_error when PHP is missing or the server does not start.
+
+#include "TTempFolder.h"
+
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+struct TAdminRun {
+    int Status = -1; // the exit status; -1 when the script did not end by itself
+    std::string Out;
+    std::string Err;
+};
+
+class TPublisherService {
+public:
+    // Creates the tables (admin.php init) and starts the server.
+    TPublisherService();
+    ~TPublisherService();
+    TPublisherService(const TPublisherService&) = delete;
+    TPublisherService& operator=(const TPublisherService&) = delete;
+
+    // The news base address of the settings file: "http://127.0.0.1:PORT/".
+    [[nodiscard]] std::string BaseAddress() const;
+    // Where "mainappupdate.inf" lies: BaseAddress() + "liveupdate/taskwren/".
+    [[nodiscard]] std::string UpdateBaseAddress() const;
+
+    // Runs "php admin.php" with `arguments` against this service's database and returns
+    // what it printed; throws std::runtime_error with its error output when it fails.
+    std::string Admin(const std::vector<std::string>& arguments) const;
+    // The same for a run that may fail; `input` is its standard input.
+    [[nodiscard]] TAdminRun RunAdmin(const std::vector<std::string>& arguments, const std::string& input = "") const;
+
+    // The SQLite file the service reads.
+    [[nodiscard]] std::string DatabaseFile() const { return FFolder.File("news.sqlite"); }
+    // What the server printed so far: its request log and PHP's error messages.
+    [[nodiscard]] std::string ServerLog() const { return FFolder.Read("server.log"); }
+
+private:
+    // Starts the server on FPort; "" once it serves there, else what it printed.
+    std::string Start();
+
+    TTempFolder FFolder;
+    int FPort = 0;
+    pid_t FPid = -1;
+};
