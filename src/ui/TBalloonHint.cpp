@@ -39,7 +39,10 @@ bool ExtendsLeft(TBalloonPosition position)
     return position == TBalloonPosition::BelowLeft || position == TBalloonPosition::AboveLeft;
 }
 
-int BodyTop(TBalloonPosition position) { return IsBelow(position) ? PointerLength : 0; }
+int BodyTop(TBalloonPosition position)
+{
+    return IsBelow(position) ? PointerLength : 0;
+}
 
 // Body and pointer as one outline, drawn with a 1-pixel pen and no antialiasing so that the
 // painting and the window's mask cover the same pixels.
@@ -83,8 +86,8 @@ QPoint BalloonTip(QSize size, TBalloonPosition position)
 
 TBalloonPlacement PlaceBalloon(QSize size, QPoint target, const QRect& screen)
 {
-    constexpr std::array cycle{TBalloonPosition::BelowLeft, TBalloonPosition::BelowRight,
-                               TBalloonPosition::AboveLeft, TBalloonPosition::AboveRight};
+    constexpr std::array cycle{TBalloonPosition::BelowLeft, TBalloonPosition::BelowRight, TBalloonPosition::AboveLeft,
+                               TBalloonPosition::AboveRight};
     TBalloonPlacement placement;
     for (const TBalloonPosition position : cycle) {
         placement = {QRect(target - BalloonTip(size, position), size), position};
@@ -99,10 +102,13 @@ TBalloonHint::TBalloonHint(QWidget* owner)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &TBalloonHint::Dismiss);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &TBalloonHint::ApplicationStateChanged);
 }
 
-TBalloonHint::~TBalloonHint() { Release(); }
+TBalloonHint::~TBalloonHint()
+{
+    Release();
+}
 
 QFont TBalloonHint::NoticeFont()
 {
@@ -165,13 +171,24 @@ void TBalloonHint::ShowAt(const QString& text, QPoint target)
     setMask(shape);
 
     show();
-    raise();
     // The widget grab redirects this program's mouse events; the window system's grab brings
     // those from elsewhere on the screen. The filter closes the balloon where either is missing.
     grabMouse();
     qApp->installEventFilter(this);
     Showing = true;
     Shown = this;
+    AwaitingActivation = QGuiApplication::applicationState() != Qt::ApplicationActive;
+}
+
+void TBalloonHint::ApplicationStateChanged(Qt::ApplicationState state)
+{
+    // A program shown at start may be brought to the front only after its notice appeared;
+    // that is no switch by the user, and the notice must stay to be seen.
+    if (AwaitingActivation && state == Qt::ApplicationActive) {
+        AwaitingActivation = false;
+        return;
+    }
+    Dismiss();
 }
 
 void TBalloonHint::Dismiss()
@@ -193,7 +210,10 @@ void TBalloonHint::Release()
         releaseMouse();
 }
 
-QRect TBalloonHint::TextArea() const { return {QPoint(Padding, BodyTop(Placed) + Padding), TextSize}; }
+QRect TBalloonHint::TextArea() const
+{
+    return {QPoint(Padding, BodyTop(Placed) + Padding), TextSize};
+}
 
 bool TBalloonHint::eventFilter(QObject* watched, QEvent* event)
 {

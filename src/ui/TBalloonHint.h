@@ -1,5 +1,5 @@
 #pragma once
-// TBalloonHint: the balloon notice of Part 4.2. A rounded box with a pointer whose tip lies on
+// TBalloonHint: the balloon notice. A rounded box with a pointer whose tip lies on
 // a point of the screen, a 4-pixel drop shadow, tool-tip colours and wrapped text. While it
 // shows it holds the mouse: the first button press, release, double-click or wheel turn
 // anywhere closes it and reaches nothing else; so does a switch of application. The keyboard
@@ -59,11 +59,13 @@ protected:
 
 private:
     void Release();
+    void ApplicationStateChanged(Qt::ApplicationState state);
     [[nodiscard]] QSize LayOut(const QString& text, int wrapWidth);
 
-    QTextLayout Text;
     QString Given;
+    QTextLayout Text;
     QSize TextSize;
     TBalloonPosition Placed = TBalloonPosition::BelowLeft;
     bool Showing = false;
+    bool AwaitingActivation = false; // shown before the program came to the front
 };

@@ -76,6 +76,14 @@ std::vector<std::string> ServiceEnvironment(const std::string& databaseFile)
 TPublisherService::TPublisherService()
 {
     Admin({"init"});
+    // A document root of its own: the scripts linked from the service, the update directory
+    // a copy that the test may rewrite.
+    const std::filesystem::path root = FFolder.Path() / "public";
+    std::filesystem::create_directories(root / "liveupdate" / "taskwren");
+    for (const char* script : {"getlastnews.php", "getnewsdetails.php"})
+        std::filesystem::create_symlink(PublisherDir + "/public/" + script, root / script);
+    std::filesystem::copy_file(PublisherDir + "/public/liveupdate/taskwren/mainappupdate.inf",
+                               root / "liveupdate" / "taskwren" / "mainappupdate.inf");
     for (int attempt = 1;; ++attempt) {
         FPort = FreeLoopbackPort();
         const std::string log = Start();
@@ -89,7 +97,7 @@ TPublisherService::TPublisherService()
 std::string TPublisherService::Start()
 {
     const std::string logFile = FFolder.File("server.log");
-    FPid = Spawn({TASKWREN_PHP, "-S", "127.0.0.1:" + std::to_string(FPort), "-t", PublisherDir + "/public"},
+    FPid = Spawn({TASKWREN_PHP, "-S", "127.0.0.1:" + std::to_string(FPort), "-t", FFolder.File("public")},
                  ServiceEnvironment(DatabaseFile()), "/dev/null", logFile, logFile);
     // PHP says so once it holds the port; a bare connection could reach a stranger.
     const std::string started = "(http://127.0.0.1:" + std::to_string(FPort) + ") started";
@@ -135,6 +143,11 @@ std::string TPublisherService::BaseAddress() const
 std::string TPublisherService::UpdateBaseAddress() const
 {
     return BaseAddress() + "liveupdate/taskwren/";
+}
+
+void TPublisherService::WriteUpdateDescription(const std::string& text) const
+{
+    FFolder.Write("public/liveupdate/taskwren/mainappupdate.inf", text);
 }
 
 std::string TPublisherService::Admin(const std::vector<std::string>& arguments) const

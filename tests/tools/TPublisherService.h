@@ -30,6 +30,9 @@ public:
     // Where "mainappupdate.inf" lies: BaseAddress() + "liveupdate/taskwren/".
     [[nodiscard]] std::string UpdateBaseAddress() const;
 
+    // Replaces the update directory's "mainappupdate.inf", which starts as the service's own.
+    void WriteUpdateDescription(const std::string& text) const;
+
     // Runs "php admin.php" with `arguments` against this service's database and returns
     // what it printed; throws std::runtime_error with its error output when it fails.
     std::string Admin(const std::vector<std::string>& arguments) const;

@@ -1,0 +1,190 @@
+// End to end: a copy branded with taskwren-brand, the reference publisher service on this
+// machine, and the real main window with its start-up check, news button, news window and
+// update check.
+
+#include "UPinnedSettings.h"
+#include "app/FMain.h"
+
+#include "TPublisherService.h"
+#include "TRecordingBrowser.h"
+#include "TScriptedDialogs.h"
+#include "TScriptedMessages.h"
+#include "TTempFolder.h"
+#include "UFindControl.h"
+#include "app/ULastNewsId.h"
+#include "app/URandomSource.h"
+#include "app/USettingsFile.h"
+#include "common/UProgramFolder.h"
+#include "ui/TBalloonHint.h"
+#include "ui/THtmlView.h"
+#include "ui/UProgramStarter.h"
+
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <memory>
+
+class FMainNewsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TPublisherService> Service;
+    std::unique_ptr<TTempFolder> Temp;
+    TScriptedMessages Messages;
+    TScriptedDialogs Dialogs;
+    TRecordingBrowser Browser;
+    TDetachedProgramStarter Updater;
+    TSeededRandom Random;
+    std::string FirstId;
+    std::string SecondId;
+
+    // Seals the settings with the publisher's own tool, as a publisher brands a copy.
+    void Brand(const std::string& lastNewsId)
+    {
+        Temp->Write("settings.txt", "<%%ApplicationName%%>Doza Varazaz<%%/ApplicationName%%>\r\n"
+                                    "<%%BranderCode%%>TW<%%/BranderCode%%>\r\n"
+                                    "<%%BranderType%%>Master<%%/BranderType%%>\r\n"
+                                    "<%%MasterNewsBaseURL%%>" + Service->BaseAddress() + "<%%/MasterNewsBaseURL%%>\r\n"
+                                    "<%%MasterPublID%%>acme<%%/MasterPublID%%>\r\n"
+                                    "<%%LastNewsId%%>" + lastNewsId + "<%%/LastNewsId%%>\r\n");
+        const std::string command = "'" TASKWREN_BRAND "' encrypt '" + Temp->File("settings.txt") + "' '" +
+                                    Temp->File("dbsettings.dat") + "'";
+        QCOMPARE(std::system(command.c_str()), 0);
+        std::filesystem::remove(Temp->File("settings.txt"));
+    }
+
+    std::unique_ptr<TfrmMain> Open()
+    {
+        TMainWindowOptions options;
+        options.ProgramFolder = Temp->Path();
+        options.Messages = &Messages;
+        options.Dialogs = &Dialogs;
+        options.Browser = &Browser;
+        options.Updater = &Updater;
+        options.UpdateBaseURL = Service->UpdateBaseAddress();
+        options.LoadBrandSettings = [this](const TProgramFolder& folder) { return LoadBrandSettings(folder, Random); };
+        auto window = std::make_unique<TfrmMain>(std::move(options));
+        window->show();
+        return window;
+    }
+
+    // The start-up check has run once the update check's copy arrived and the buttons woke.
+    static void WaitForStartupCheck(TfrmMain& window, const TTempFolder& folder)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(folder.Has("mainappupdate.inf") &&
+                                     FindControl<QToolButton>(&window, "btnNews")->isEnabled(), 20000);
+    }
+
+    static TBalloonHint* Notice(TfrmMain& window) { return window.findChild<TBalloonHint*>(); }
+
+private slots:
+    void initTestCase()
+    {
+        PinLocaleAndFonts();
+        Service = std::make_unique<TPublisherService>();
+        Service->Admin({"add-publisher", "acme", "Acme Publishing"});
+        Service->Admin({"add-product", "acme", "TW", "Taskwren"});
+        FirstId = Service->Admin({"add-news", "--publisher", "acme", "--product", "TW", "--editions", "BM",
+                                  "--title", "Welcome", "--published", "Dec 1, 2026", "--body", "<p>First</p>"});
+        SecondId = Service->Admin({"add-news", "--publisher", "acme", "--product", "TW", "--editions", "BM,BG",
+                                   "--title", "Caf\u00e9 opens", "--published", "Dec 9, 2026",
+                                   "--body", "<p>Second \u20ac5</p>"});
+        FirstId = FirstId.substr(0, FirstId.find_first_of("\r\n"));
+        SecondId = SecondId.substr(0, SecondId.find_first_of("\r\n"));
+    }
+    void init()
+    {
+        Temp = std::make_unique<TTempFolder>();
+        Messages.Clear();
+        Dialogs.Captions.clear();
+        Service->WriteUpdateDescription("[APPLICATION]\r\nName=Taskwren\r\nVersion=2.0\r\n");
+    }
+    void cleanup()
+    {
+        QVERIFY(Messages.Answers.empty());
+        QVERIFY(Dialogs.Steps.empty());
+    }
+
+    void theNoticeShowsForNewerNewsOnly()
+    {
+        Brand(FirstId);
+        auto window = Open();
+        WaitForStartupCheck(*window, *Temp);
+        QVERIFY(Notice(*window) != nullptr && Notice(*window)->IsShowing());
+        QCOMPARE(Notice(*window)->ShownText(), QStringLiteral("You've Got A Message!\r\nCaf\u00e9 opens"));
+        Notice(*window)->Dismiss();
+        window.reset();
+
+        std::filesystem::remove(Temp->File("mainappupdate.inf"));
+        Brand(SecondId);
+        window = Open();
+        WaitForStartupCheck(*window, *Temp);
+        QVERIFY(Notice(*window) == nullptr || !Notice(*window)->IsShowing());
+        QVERIFY(Messages.Shown.isEmpty());
+    }
+
+    void theNewsWindowShowsBodiesAndStoresTheReadMarker()
+    {
+        Brand("");
+        auto window = Open();
+        WaitForStartupCheck(*window, *Temp);
+        Notice(*window)->Dismiss();
+        TProgramFolder folder(Temp->Path());
+        Dialogs.Steps.push_back([&](QDialog& news) {
+            auto* list = FindControl<QTreeWidget>(&news, "lvwItems");
+            auto* body = news.findChild<THtmlView*>(QStringLiteral("prfEditorNews"));
+            QCOMPARE(list->topLevelItemCount(), 2);
+            QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Caf\u00e9 opens")); // newest first
+            QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("Dec 1, 2026"));
+            list->setCurrentItem(list->topLevelItem(0));
+            QCOMPARE(body->toPlainText(), QStringLiteral("Second \u20ac5"));
+            QCOMPARE(LoadLastNewsId(folder), SecondId);
+
+            // The older news is withdrawn meanwhile: its body is refused, the shown one stays.
+            Service->Admin({"remove-news", FirstId});
+            list->setCurrentItem(list->topLevelItem(1));
+            QCOMPARE(Messages.Texts(),
+                     QStringList{QStringLiteral("There is a trouble with this news. Contact your provider.")});
+            QCOMPARE(body->toPlainText(), QStringLiteral("Second \u20ac5"));
+            QCOMPARE(LoadLastNewsId(folder), SecondId);
+            news.close();
+        });
+        QTest::mouseClick(FindControl<QToolButton>(window.get(), "btnNews"), Qt::LeftButton);
+        QCOMPARE(Dialogs.Captions, QStringList{QStringLiteral("News")});
+    }
+
+    void aNewerVersionStartsTheUpdaterWithItsArguments()
+    {
+        Brand(SecondId);
+        auto window = Open();
+        WaitForStartupCheck(*window, *Temp);
+        Service->WriteUpdateDescription("[APPLICATION]\r\nName=Taskwren\r\nVersion=2.1\r\n");
+        const QString offer = QStringLiteral("There is a new update: (version 2.1) available for your application!. "
+                                             "Do you want download this update now?");
+        auto* update = FindControl<QToolButton>(window.get(), "btnUpdate");
+
+        Messages.Answers = {true};
+        QTest::mouseClick(update, Qt::LeftButton);
+        QCOMPARE(Messages.Texts(),
+                 (QStringList{offer, QStringLiteral("The updater module is missing. Please reinstall again the current version!")}));
+
+        // A stand-in updater that writes down what it was given.
+        Temp->Write("Updater.exe", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/started.tmp\"\n"
+                                   "mv \"$(dirname \"$0\")/started.tmp\" \"$(dirname \"$0\")/started.txt\"\n");
+        ::chmod(Temp->File("Updater.exe").c_str(), 0755);
+        Messages.Clear();
+        Messages.Answers = {true, true};
+        QTest::mouseClick(update, Qt::LeftButton);
+        QCOMPARE(Messages.Shown.size(), 2);
+        QVERIFY(!window->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(Temp->Has("started.txt"), 10000);
+        QCOMPARE(Temp->Read("started.txt"), Service->UpdateBaseAddress() + "|2.0|A|");
+    }
+};
+
+QTEST_MAIN(FMainNewsTest)
+#include "FMainNewsTest.moc"
