@@ -5,7 +5,7 @@
 #include "UPinnedSettings.h"
 #include "app/FMain.h"
 
-#include "TPublisherService.h"
+#include "tools/TPublisherService.h"
 #include "TRecordingBrowser.h"
 #include "TScriptedDialogs.h"
 #include "TScriptedMessages.h"
