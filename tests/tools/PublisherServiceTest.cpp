@@ -3,6 +3,7 @@
 
 #include "TPublisherService.h"
 
+#include "common/UUtils.h"
 #include "support/HttpTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -112,17 +113,7 @@ TEST_F(PublisherService, BodyEscapesEveryByteTheProgramCouldLose)
     const std::string escaped = answer.substr(0, answer.size() - EndMarker.size());
     for (const char c : escaped)
         ASSERT_TRUE(c >= '!' && c <= '~') << escaped;
-    std::string decoded;
-    for (std::size_t i = 0; i < escaped.size(); ++i) {
-        if (escaped[i] != '$') {
-            decoded += escaped[i];
-            continue;
-        }
-        const std::string digits = escaped.substr(i + 1, 2);
-        ASSERT_EQ(digits.find_first_not_of("0123456789ABCDEF"), std::string::npos) << escaped;
-        decoded += static_cast<char>(std::stoi(digits, nullptr, 16));
-        i += 2;
-    }
+    const std::string decoded = DecodeHexEscapes(escaped);
     // Windows-1252, with the character it lacks as an HTML character reference.
     EXPECT_EQ(decoded, "  <p>$5 \xE9 \x80 &#937;</p>\r\n\xAFOK ");
 }

