@@ -196,6 +196,21 @@ TEST_F(BrandCheck, AnElementTheProgramNeverReadsExitsOne)
     EXPECT_TRUE(Says("<%%Banner17%%> (line 17) is never read: lists hold at most sixteen entries")) << Out();
 }
 
+TEST_F(BrandCheck, AMisspeltNameWithABlankOrAHyphenIsNeverReadToo)
+{
+    // The program matches "<%%" name "%%>" as written: any misspelling loses the value.
+    for (const std::string name : {"Application Name", "ApplicationName ", " ApplicationName", "Application-Name",
+                                   "Welcome 1", "Link1.", "Banner#1"}) {
+        EXPECT_EQ(Check(Element(name, "n")), 1) << name;
+        EXPECT_TRUE(Says("error: <%%" + name + "%%> (line 1) is never read: it is not a setting of the program"))
+            << Out();
+        EXPECT_FALSE(Says("every element in the file is read")) << Out();
+    }
+    // Close tags, and "<%%" that runs into a line break or another tag, are no elements.
+    ASSERT_EQ(Check(Element("ApplicationName", "a <%% b") + "<%%/Stray%%>\r\n<%% x\r\ny %%>\r\n<%%a<%%%%>\r\n"), 0)
+        << Out();
+}
+
 TEST_F(BrandCheck, WarningsThatLoseNothingKeepExitZero)
 {
     const std::string plain = Element("BranderType", "gold") + Element("GoldNewsBaseURL", "http://news.example/") +

@@ -13,21 +13,23 @@ struct TTagAt {
     std::string Name;
 };
 
-bool IsNameChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-// Every open tag "<%%" name "%%>" in the text.
+// Every open tag "<%%" name "%%>" in the text. The program matches tags as written, so a
+// name may hold any byte but a line break or an angle bracket: a blank or a hyphen in a
+// misspelt name still makes an element, which the program never reads.
 std::vector<TTagAt> OpenTags(std::string_view text)
 {
     std::vector<TTagAt> tags;
+    auto end = std::string_view::npos; // the first "%%>" at or after the name's start
     for (auto at = text.find("<%%"); at != std::string_view::npos; at = text.find("<%%", at + 1)) {
-        auto end = at + 3;
-        while (end < text.size() && IsNameChar(text[end]))
-            ++end;
-        if (end > at + 3 && text.substr(end, 3) == "%%>")
-            tags.push_back({at, std::string(text.substr(at + 3, end - at - 3))});
+        const auto start = at + 3;
+        if (end == std::string_view::npos || end < start)
+            end = text.find("%%>", start);
+        if (end == std::string_view::npos)
+            break;
+        const std::string_view name = text.substr(start, end - start);
+        // A name that runs into a line break or another tag is none; close tags start with "/".
+        if (!name.empty() && name[0] != '/' && name.find_first_of("\r\n<>") == std::string_view::npos)
+            tags.push_back({at, std::string(name)});
     }
     return tags;
 }
