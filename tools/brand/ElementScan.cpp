@@ -65,16 +65,18 @@ std::optional<std::string> ListOf(std::string_view name)
 class TScan {
 public:
     TScan(std::string_view working, const std::vector<TElementRead>& reads)
-        : Working(working)
-        , Reads(reads)
+        : Reads(reads)
     {
         for (std::size_t i = 0; i < reads.size(); ++i)
             ByName[LowerAscii(reads[i].Name)] = i;
+        for (auto at = working.find('\n'); at != std::string_view::npos; at = working.find('\n', at + 1))
+            LineEnds.push_back(at);
     }
 
     std::string Where(const std::string& name, std::size_t offset) const
     {
-        const auto line = 1 + std::count(Working.begin(), Working.begin() + static_cast<std::ptrdiff_t>(offset), '\n');
+        // Found among the line ends, not counted again for every message.
+        const auto line = 1 + (std::lower_bound(LineEnds.begin(), LineEnds.end(), offset) - LineEnds.begin());
         return "<%%" + name + "%%> (line " + std::to_string(line) + ")";
     }
 
@@ -124,8 +126,8 @@ private:
             " (missing, empty, without its close tag or out of order)";
     }
 
-    std::string_view Working;
     const std::vector<TElementRead>& Reads;
+    std::vector<std::size_t> LineEnds; // offsets of the working text's LF bytes, ascending
     std::map<std::string, std::size_t> ByName;
     bool LastNewsIdSeen = false;
 };
