@@ -237,6 +237,17 @@ TEST_F(BrandCheck, WarningsThatLoseNothingKeepExitZero)
     EXPECT_TRUE(Says("warning: Link1 has no address"));
 }
 
+TEST_F(BrandCheck, ABannerFileIsFoundAsTheProgramFindsIt)
+{
+    // The program finds "banner1.dat" in another letter case too, but reads regular files only.
+    const std::string plain = Element("Banner1", "a.jpg^http://a/") + Element("Banner2", "b.jpg^http://b/");
+    WriteWhole(Folder.File("BANNER1.DAT"), "picture");
+    std::filesystem::create_directory(Folder.File("banner2.dat"));
+    ASSERT_EQ(Check(plain, "."), 0) << Out();
+    EXPECT_FALSE(Says("banner1.dat is missing")) << Out();
+    EXPECT_TRUE(Says("warning: banner2.dat is missing")) << Out();
+}
+
 TEST_F(BrandCheck, AMissingOrFailingContainerExitsOneWithItsReason)
 {
     EXPECT_EQ(Run("check " + Quoted("dbsettings.dat")), 1);
