@@ -6,6 +6,7 @@
 #include <chrono>
 #include <set>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -264,6 +265,16 @@ TEST_F(BrandCheck, AMissingOrFailingContainerExitsOneWithItsReason)
     WriteWhole(Folder.File("dbsettings.dat"), "short");
     EXPECT_EQ(Run("check " + Quoted("dbsettings.dat")), 1);
     EXPECT_TRUE(Says("too short")) << Out();
+}
+
+TEST_F(BrandCheck, ASettingsFileThatCannotBeReadExitsOneAsTheHelpSays)
+{
+    // The program takes such a file for one without elements: nothing of it is read.
+    ASSERT_EQ(::mkfifo(Folder.File("dbsettings.dat").c_str(), 0600), 0);
+    EXPECT_EQ(Run("check " + Quoted("dbsettings.dat")), 1);
+    EXPECT_TRUE(Says("Not a regular file")) << Out();
+    ASSERT_EQ(Run("--help"), 0);
+    EXPECT_TRUE(Says("(check) the settings file is missing, cannot be read")) << Out();
 }
 
 TEST_F(BrandCheck, UsageErrorsExitTwo)
