@@ -7,6 +7,7 @@
 #include "common/UProgramFolder.h"
 #include "common/USettingsContainer.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -14,8 +15,10 @@ namespace {
 constexpr std::string_view OpenTag = "<%%LastNewsId%%>";
 constexpr std::string_view CloseTag = "<%%/LastNewsId%%>";
 
-// The element's place in `text` as LoadLastNewsId reads it: from its open tag through its
-// close tag, or to the end of the line when the close tag is missing.
+// The element's place in `text`, the part a new element replaces: from its open tag through
+// its close tag on the same line, or to the end of the line when the close tag is not on it.
+// The element stands on a line of its own; a close tag further down, left by a hand edit,
+// would take the settings between with it, which the reader still reads.
 struct TSpan {
     std::size_t Begin = 0;
     std::size_t End = 0;
@@ -27,11 +30,11 @@ std::optional<TSpan> FindElement(std::string_view text)
     if (open == std::string_view::npos)
         return std::nullopt;
     const std::size_t value = open + OpenTag.size();
-    const std::size_t close = FindIgnoringAsciiCase(text.substr(value), CloseTag);
+    const std::size_t lineEnd = std::min(text.find_first_of("\r\n", value), text.size());
+    const std::size_t close = FindIgnoringAsciiCase(text.substr(value, lineEnd - value), CloseTag);
     if (close != std::string_view::npos)
         return TSpan{open, value + close + CloseTag.size()};
-    const std::size_t lineEnd = text.find_first_of("\r\n", value);
-    return TSpan{open, lineEnd == std::string_view::npos ? text.size() : lineEnd};
+    return TSpan{open, lineEnd};
 }
 
 } // namespace

@@ -21,6 +21,11 @@ struct TJpegError {
 
 void IgnoreMessage(j_common_ptr, int) { }
 
+// Pictures larger than this are refused before anything is allocated for them: a banner
+// never is, and a few bytes of header could otherwise ask for gigabytes and minutes of
+// decoding at start-up (the metafiles keep the same limit).
+constexpr JDIMENSION LargestSide = 4096;
+
 } // namespace
 
 QImage DecodeJpeg(std::string_view data)
@@ -43,6 +48,8 @@ QImage DecodeJpeg(std::string_view data)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
+    if (info.image_width > LargestSide || info.image_height > LargestSide)
+        std::longjmp(error.Return, 1);
     // libjpeg converts grey and colour pictures to RGB itself, but not CMYK ones.
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;

@@ -5,5 +5,6 @@
 
 #include <string_view>
 
-// The picture, or a null image when the data is not a JPEG picture that libjpeg can read.
+// The picture, or a null image when the data is not a JPEG picture that libjpeg can read
+// or when it is wider or higher than 4096 pixels.
 QImage DecodeJpeg(std::string_view data);

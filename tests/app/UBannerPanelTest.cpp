@@ -40,6 +40,18 @@ private:
         return settings;
     }
 
+    // A small JPEG whose frame header claims another size: decoding it would need that much.
+    static QByteArray JpegClaiming(int width, int height)
+    {
+        QByteArray data = QByteArray::fromStdString(Encoded(RedBlue(16, 16), "JPEG"));
+        const auto frame = data.indexOf(QByteArray("\xFF\xC0", 2)); // baseline frame: length, precision, height, width
+        data[frame + 5] = static_cast<char>(height >> 8);
+        data[frame + 6] = static_cast<char>(height & 0xFF);
+        data[frame + 7] = static_cast<char>(width >> 8);
+        data[frame + 8] = static_cast<char>(width & 0xFF);
+        return data;
+    }
+
     void Show(const TBrandSettings& settings) { Part->ShowBranding(*Folder, settings); }
 
     QFrame* Panel() { return FindControl<QFrame>(Host.get(), "panBanner"); }
@@ -152,6 +164,9 @@ private slots:
         QTest::newRow("cut jpeg") << "ad.jpg" << QByteArray::fromStdString(Encoded(RedBlue(64, 64), "JPEG")).left(300)
                                   << true;
         QTest::newRow("jpeg garbage") << "ad.jpg" << QByteArray("\xFF\xD8\xFF garbage", 12) << true;
+        // A few bytes that ask for 2.7 GB and a minute of decoding are refused at once.
+        QTest::newRow("jpeg claiming 30000 by 30000") << "ad.jpg" << JpegClaiming(30000, 30000) << true;
+        QTest::newRow("jpeg claiming 65000 by 20") << "ad.jpg" << JpegClaiming(65000, 20) << true;
         QTest::newRow("gif that is a bmp") << "ad.gif" << bmp << true;
         QTest::newRow("wmf garbage") << "ad.wmf" << QByteArray(64, 'x') << true;
         QTest::newRow("emf garbage") << "ad.emf" << QByteArray(64, 'x') << true;
@@ -168,6 +183,14 @@ private slots:
         QVERIFY(Panel()->isHidden());
         QVERIFY(FindControl<QFrame>(Host.get(), "panLinks")->isVisible()); // the rest goes on
         QCOMPARE(Temp->EntryCount(), written ? 1u : 0u);
+    }
+
+    void aJpegAtTheSizeLimitStillShows()
+    {
+        Temp->Write("banner2.dat", Encoded(RedBlue(4096, 8), "JPEG"));
+        Show(WithBanner("ad.jpg", "http://ads.example/"));
+        QVERIFY(Panel()->isVisible());
+        QCOMPARE(Still()->size(), QSize(4096, 8));
     }
 
     void aBannerDirectoryInPlaceOfItsFileHidesThePanel()

@@ -107,6 +107,13 @@ TEST_F(SettingsFile, SavingReplacesOnlyTheElementWhateverItsCase)
          "<%%LastNewsId%%>9<%%/LastNewsId%%>\n<%%BranderCode%%>B<%%/BranderCode%%>\n"},
         // Without its close tag the element runs to the end of its line.
         {"x<%%LastNewsId%%>3\r\ny\r\n", "x<%%LastNewsId%%>9<%%/LastNewsId%%>\r\ny\r\n"},
+        // A close tag further down is not the element's: the settings between stay.
+        {"<%%LastNewsId%%>3\r\n<%%ApplicationName%%>A<%%/ApplicationName%%>\r\n<%%/LastNewsId%%>\r\n",
+         "<%%LastNewsId%%>9<%%/LastNewsId%%>\r\n<%%ApplicationName%%>A<%%/ApplicationName%%>\r\n"
+         "<%%/LastNewsId%%>\r\n"},
+        {"<%%LastNewsId%%>3\r\n<%%BranderCode%%>B<%%/BranderCode%%>\r\n<%%LastNewsId%%>4<%%/LastNewsId%%>\r\n",
+         "<%%LastNewsId%%>9<%%/LastNewsId%%>\r\n<%%BranderCode%%>B<%%/BranderCode%%>\r\n"
+         "<%%LastNewsId%%>4<%%/LastNewsId%%>\r\n"},
         // A last line without a break gets one before the new line.
         {"<%%BranderCode%%>B<%%/BranderCode%%>",
          "<%%BranderCode%%>B<%%/BranderCode%%>\r\n"

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -196,6 +198,34 @@ TEST_F(BrandCheck, AnElementTheProgramNeverReadsExitsOne)
     EXPECT_TRUE(Says("<%%Banner17%%> (line 17) is never read: lists hold at most sixteen entries")) << Out();
 }
 
+TEST_F(BrandCheck, AMisspeltNameWithABlankOrAHyphenIsNeverReadToo)
+{
+    // The program matches "<%%" name "%%>" as written: any misspelling loses the value.
+    for (const std::string name : {"Application Name", "ApplicationName ", " ApplicationName", "Application-Name",
+                                   "Welcome 1", "Link1.", "Banner#1"}) {
+        EXPECT_EQ(Check(Element(name, "n")), 1) << name;
+        EXPECT_TRUE(Says("error: <%%" + name + "%%> (line 1) is never read: it is not a setting of the program"))
+            << Out();
+        EXPECT_FALSE(Says("every element in the file is read")) << Out();
+    }
+    // Close tags, and "<%%" that runs into a line break or another tag, are no elements.
+    ASSERT_EQ(Check(Element("ApplicationName", "a <%% b") + "<%%/Stray%%>\r\n<%% x\r\ny %%>\r\n<%%a<%%%%>\r\n"), 0)
+        << Out();
+}
+
+TEST_F(BrandCheck, ManyElementsNeverReadAreReportedInLinearTime)
+{
+    // 60,000 messages, each with its line number: counted from the start of the text for
+    // every message, this took minutes.
+    std::string plain;
+    for (int n = 0; n < 60000; ++n)
+        plain += "<%%x%%>\r\n";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Check(plain), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_TRUE(Says("error: <%%x%%> (line 60000) is never read")) << Out().substr(0, 500);
+}
+
 TEST_F(BrandCheck, WarningsThatLoseNothingKeepExitZero)
 {
     const std::string plain = Element("BranderType", "gold") + Element("GoldNewsBaseURL", "http://news.example/") +
@@ -206,6 +236,17 @@ TEST_F(BrandCheck, WarningsThatLoseNothingKeepExitZero)
     EXPECT_TRUE(Says("warning: Banner1 has no address"));
     EXPECT_TRUE(Says("warning: banner1.dat is missing"));
     EXPECT_TRUE(Says("warning: Link1 has no address"));
+}
+
+TEST_F(BrandCheck, ABannerFileIsFoundAsTheProgramFindsIt)
+{
+    // The program finds "banner1.dat" in another letter case too, but reads regular files only.
+    const std::string plain = Element("Banner1", "a.jpg^http://a/") + Element("Banner2", "b.jpg^http://b/");
+    WriteWhole(Folder.File("BANNER1.DAT"), "picture");
+    std::filesystem::create_directory(Folder.File("banner2.dat"));
+    ASSERT_EQ(Check(plain, "."), 0) << Out();
+    EXPECT_FALSE(Says("banner1.dat is missing")) << Out();
+    EXPECT_TRUE(Says("warning: banner2.dat is missing")) << Out();
 }
 
 TEST_F(BrandCheck, AMissingOrFailingContainerExitsOneWithItsReason)
@@ -224,6 +265,16 @@ TEST_F(BrandCheck, AMissingOrFailingContainerExitsOneWithItsReason)
     WriteWhole(Folder.File("dbsettings.dat"), "short");
     EXPECT_EQ(Run("check " + Quoted("dbsettings.dat")), 1);
     EXPECT_TRUE(Says("too short")) << Out();
+}
+
+TEST_F(BrandCheck, ASettingsFileThatCannotBeReadExitsOneAsTheHelpSays)
+{
+    // The program takes such a file for one without elements: nothing of it is read.
+    ASSERT_EQ(::mkfifo(Folder.File("dbsettings.dat").c_str(), 0600), 0);
+    EXPECT_EQ(Run("check " + Quoted("dbsettings.dat")), 1);
+    EXPECT_TRUE(Says("Not a regular file")) << Out();
+    ASSERT_EQ(Run("--help"), 0);
+    EXPECT_TRUE(Says("(check) the settings file is missing, cannot be read")) << Out();
 }
 
 TEST_F(BrandCheck, UsageErrorsExitTwo)

@@ -80,6 +80,20 @@ void ReportValues(const std::vector<TElementRead>& reads, const TBrandSettings& 
     out << "Make Money caption: " << Shown(MakeMoneyCaption(settings)) << '\n';
 }
 
+// Whether the program finds a banner data file it can read: by its name, else in another
+// letter case (as copied from a case-insensitive file system), and a regular file.
+bool BannerFileFound(const std::string& folderPath, const std::string& file)
+{
+    const TProgramFolder folder(folderPath);
+    try {
+        const std::optional<std::string> name = folder.ExistingName(file);
+        std::error_code error;
+        return name && std::filesystem::is_regular_file(folder.PathOf(*name), error);
+    } catch (const EFileError&) {
+        return false;
+    }
+}
+
 void WarnEntries(const TBrandSettings& settings, const std::optional<std::string>& bannerFolder, std::ostream& out)
 {
     for (std::size_t i = 0; i < settings.Banners.size(); ++i) {
@@ -87,8 +101,7 @@ void WarnEntries(const TBrandSettings& settings, const std::optional<std::string
         if (SplitEntry(settings.Banners[i]).Address.empty())
             out << "warning: " << name << " has no address (no \"^\" or nothing after it): a click opens nothing\n";
         const std::string file = "banner" + std::to_string(i + 1) + ".dat";
-        std::error_code error;
-        if (bannerFolder && !std::filesystem::is_regular_file(std::filesystem::path(*bannerFolder) / file, error))
+        if (bannerFolder && !BannerFileFound(*bannerFolder, file))
             out << "warning: " << file << " is missing in \"" << *bannerFolder << "\": " << name
                 << ": when it is drawn the banner panel is hidden\n";
     }

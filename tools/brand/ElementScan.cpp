@@ -13,21 +13,23 @@ struct TTagAt {
     std::string Name;
 };
 
-bool IsNameChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-// Every open tag "<%%" name "%%>" in the text.
+// Every open tag "<%%" name "%%>" in the text. The program matches tags as written, so a
+// name may hold any byte but a line break or an angle bracket: a blank or a hyphen in a
+// misspelt name still makes an element, which the program never reads.
 std::vector<TTagAt> OpenTags(std::string_view text)
 {
     std::vector<TTagAt> tags;
+    auto end = std::string_view::npos; // the first "%%>" at or after the name's start
     for (auto at = text.find("<%%"); at != std::string_view::npos; at = text.find("<%%", at + 1)) {
-        auto end = at + 3;
-        while (end < text.size() && IsNameChar(text[end]))
-            ++end;
-        if (end > at + 3 && text.substr(end, 3) == "%%>")
-            tags.push_back({at, std::string(text.substr(at + 3, end - at - 3))});
+        const auto start = at + 3;
+        if (end == std::string_view::npos || end < start)
+            end = text.find("%%>", start);
+        if (end == std::string_view::npos)
+            break;
+        const std::string_view name = text.substr(start, end - start);
+        // A name that runs into a line break or another tag is none; close tags start with "/".
+        if (!name.empty() && name[0] != '/' && name.find_first_of("\r\n<>") == std::string_view::npos)
+            tags.push_back({at, std::string(name)});
     }
     return tags;
 }
@@ -63,16 +65,18 @@ std::optional<std::string> ListOf(std::string_view name)
 class TScan {
 public:
     TScan(std::string_view working, const std::vector<TElementRead>& reads)
-        : Working(working)
-        , Reads(reads)
+        : Reads(reads)
     {
         for (std::size_t i = 0; i < reads.size(); ++i)
             ByName[LowerAscii(reads[i].Name)] = i;
+        for (auto at = working.find('\n'); at != std::string_view::npos; at = working.find('\n', at + 1))
+            LineEnds.push_back(at);
     }
 
     std::string Where(const std::string& name, std::size_t offset) const
     {
-        const auto line = 1 + std::count(Working.begin(), Working.begin() + static_cast<std::ptrdiff_t>(offset), '\n');
+        // Found among the line ends, not counted again for every message.
+        const auto line = 1 + (std::lower_bound(LineEnds.begin(), LineEnds.end(), offset) - LineEnds.begin());
         return "<%%" + name + "%%> (line " + std::to_string(line) + ")";
     }
 
@@ -122,8 +126,8 @@ private:
             " (missing, empty, without its close tag or out of order)";
     }
 
-    std::string_view Working;
     const std::vector<TElementRead>& Reads;
+    std::vector<std::size_t> LineEnds; // offsets of the working text's LF bytes, ascending
     std::map<std::string, std::size_t> ByName;
     bool LastNewsIdSeen = false;
 };

@@ -41,8 +41,9 @@ constexpr const char* HelpText = "Usage: taskwren-brand [--passphrase TEXT] encr
                                  "  --help             show this text\n"
                                  "\n"
                                  "Exit status: 0 success; 1 the container does not match the passphrase or is\n"
-                                 "damaged, or (check) the settings file is missing or holds an element the\n"
-                                 "program never reads; 2 wrong usage or a file that cannot be read or written.\n";
+                                 "damaged, or (check) the settings file is missing, cannot be read or holds an\n"
+                                 "element the program never reads; 2 wrong usage, or (encrypt, decrypt) a file\n"
+                                 "that cannot be read or written.\n";
 
 int Fail(int status, const std::string& message)
 {
