@@ -63,6 +63,11 @@ std::string LoadLastNewsId(const TProgramFolder& folder)
 
 bool SaveLastNewsId(TProgramFolder& folder, std::string_view id)
 {
+    // The id comes from the news service: one that could end the element or open another
+    // would let the service rewrite the publisher's settings.
+    if (std::any_of(id.begin(), id.end(),
+                    [](char c) { return c == '<' || c == '>' || static_cast<unsigned char>(c) < 0x20; }))
+        return false;
     const std::optional<TSettingsText> text = ReadSettingsText(folder);
     // A file that fails its checks is left as it is: rewriting it would seal damaged
     // settings as sound, or replace settings read with another key by this one line.

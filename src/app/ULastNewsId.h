@@ -14,7 +14,8 @@ std::string LoadLastNewsId(const TProgramFolder& folder);
 // Stores `id` in the settings file: the first LastNewsId element is replaced, or a line
 // holding one is appended; everything else in the file stays as it was. The file is
 // replaced whole through a temporary file. Nothing is written when there is no settings
-// file or when it fails its verifier or authentication code. True when the file was
+// file, when it fails its verifier or authentication code, or when `id` holds "<", ">" or a
+// control byte, which could end the element or start another. True when the file was
 // rewritten; callers may ignore it, as a failed write changes nothing.
 bool SaveLastNewsId(TProgramFolder& folder, std::string_view id);
 

@@ -39,7 +39,7 @@ std::string ReadIniValue(std::string_view text, std::string_view section, std::s
         if (line.front() == '[') {
             const auto close = line.find(']');
             const bool matches = close != std::string_view::npos &&
-                                 EqualsIgnoringAsciiCase(TrimSpacesAndTabs(line.substr(1, close - 1)), section);
+                EqualsIgnoringAsciiCase(TrimSpacesAndTabs(line.substr(1, close - 1)), section);
             if (inSection)
                 return {}; // only the first section of that name counts
             inSection = matches;

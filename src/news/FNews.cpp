@@ -37,8 +37,7 @@ TfrmNews::TfrmNews(const std::vector<std::string>& newsList, const TBrandSetting
 {
     setObjectName(QStringLiteral("frmNews"));
     setWindowTitle(QStringLiteral("News"));
-    setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     prfEditorNews = Named(new THtmlView(browser), "prfEditorNews");
     BuildWindow();
 }

@@ -8,15 +8,10 @@ constexpr std::string_view ListScript = "getlastnews.php";
 constexpr std::string_view DetailsScript = "getnewsdetails.php";
 
 std::vector<FormField> RequestFields(const std::string& publisherId, const std::string& productCode,
-                                     const std::string& productType, FormField fourth,
-                                     const std::string& newsTarget)
+                                     const std::string& productType, FormField fourth, const std::string& newsTarget)
 {
-    return {{"memusername", publisherId},
-            {"prodcode", productCode},
-            {"prodtype", productType},
-            std::move(fourth),
-            {"newstarget", newsTarget},
-            {"something", ""}};
+    return {{"memusername", publisherId}, {"prodcode", productCode}, {"prodtype", productType}, std::move(fourth),
+            {"newstarget", newsTarget},   {"something", ""}};
 }
 
 } // namespace
@@ -55,8 +50,7 @@ bool TNewsClient::FetchNewsList(const std::string& publisherId, const std::strin
                                 std::vector<std::string>& list)
 {
     const std::string answer = Post(
-        productType, ListScript,
-        RequestFields(publisherId, productCode, productType, {"conttype", "all"}, newsTarget));
+        productType, ListScript, RequestFields(publisherId, productCode, productType, {"conttype", "all"}, newsTarget));
     if (!Classify(answer, TNewsRequest::List, false))
         return false;
     AppendNewsRecords(answer, list);
@@ -64,13 +58,13 @@ bool TNewsClient::FetchNewsList(const std::string& publisherId, const std::strin
 }
 
 bool TNewsClient::FetchLastNews(const std::string& publisherId, const std::string& productCode, bool silent,
-                                const std::string& productType, const std::string& newsTarget,
-                                std::string& newestId, std::string& newestTitle)
+                                const std::string& productType, const std::string& newsTarget, std::string& newestId,
+                                std::string& newestTitle)
 {
     newestId.clear();
-    const std::string answer = Post(
-        productType, ListScript,
-        RequestFields(publisherId, productCode, productType, {"conttype", "lastcode"}, newsTarget));
+    const std::string answer =
+        Post(productType, ListScript,
+             RequestFields(publisherId, productCode, productType, {"conttype", "lastcode"}, newsTarget));
     if (!Classify(answer, TNewsRequest::LastNews, silent))
         return false;
     TLastNews last = ParseLastNews(answer);
@@ -85,9 +79,9 @@ bool TNewsClient::FetchNewsDetails(const std::string& publisherId, const std::st
                                    const std::string& newsId, std::string& body)
 {
     body.clear();
-    const std::string answer = Post(
-        productType, DetailsScript,
-        RequestFields(publisherId, productCode, productType, {"newsid", newsId}, newsTarget));
+    const std::string answer =
+        Post(productType, DetailsScript,
+             RequestFields(publisherId, productCode, productType, {"newsid", newsId}, newsTarget));
     if (!Classify(answer, TNewsRequest::Details, false))
         return false;
     body = ParseNewsDetails(answer);

@@ -23,9 +23,8 @@ public:
     TNewsClient(const TBrandSettings& settings, TFormPost post, TWarning warn);
 
     // Appends the service's records to `list` (never clearing it). Reports a failure.
-    bool FetchNewsList(const std::string& publisherId, const std::string& productCode,
-                       const std::string& productType, const std::string& newsTarget,
-                       std::vector<std::string>& list);
+    bool FetchNewsList(const std::string& publisherId, const std::string& productCode, const std::string& productType,
+                       const std::string& newsTarget, std::vector<std::string>& list);
 
     // The newest id and title; the id is emptied first and stays empty when there is no
     // news. Reports a failure unless `silent`.
@@ -35,8 +34,8 @@ public:
 
     // The HTML body of one news item; emptied first. Reports a failure.
     bool FetchNewsDetails(const std::string& publisherId, const std::string& productCode,
-                          const std::string& productType, const std::string& newsTarget,
-                          const std::string& newsId, std::string& body);
+                          const std::string& productType, const std::string& newsTarget, const std::string& newsId,
+                          std::string& body);
 
 private:
     // The trimmed answer of one post; empty when the transfer failed.

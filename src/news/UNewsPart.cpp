@@ -24,7 +24,8 @@ namespace {
 
 constexpr std::string_view NoNews = "There's no news for this application!";
 constexpr std::string_view NoUpdates = "There's no new updates for this application!";
-constexpr std::string_view UpdaterMissing = "The updater module is missing. Please reinstall again the current version!";
+constexpr std::string_view UpdaterMissing =
+    "The updater module is missing. Please reinstall again the current version!";
 // A line feed, then a carriage return: the order the message has always had.
 constexpr std::string_view CloseToUpdate =
     "To update your software the application will close to\n\rreplace some files. Do you want to update now?";
@@ -64,9 +65,12 @@ TNewsPart::TNewsPart(const TBrandSettings& settings, std::vector<std::string>& n
     , NewsList(newsList)
     , Services(std::move(services))
     , Window(window)
-    , Client(settings, [this](const std::string& address, const std::vector<FormField>& fields) {
-        return Services.Http.PostForm(address, fields);
-    }, [this](std::string_view message) { Warn(message); })
+    , Client(
+          settings,
+          [this](const std::string& address, const std::vector<FormField>& fields) {
+              return Services.Http.PostForm(address, fields);
+          },
+          [this](std::string_view message) { Warn(message); })
 {
 }
 
@@ -147,8 +151,9 @@ void TNewsPart::CheckForUpdates(bool silent)
 {
     bool downloaded = false;
     const bool goOn = Await([&] {
-        downloaded = DownloadFile(Services.Http, Services.Pump, Services.UpdateBaseURL + std::string(UpdateDescriptionName),
-                                  Services.Folder, UpdateDescriptionName);
+        downloaded =
+            DownloadFile(Services.Http, Services.Pump, Services.UpdateBaseURL + std::string(UpdateDescriptionName),
+                         Services.Folder, UpdateDescriptionName);
     });
     if (!goOn)
         return;

@@ -19,11 +19,12 @@ double ReadVersionNumber(std::string_view text)
     // version numbers.
     const std::string_view number = text.starts_with('+') ? text.substr(1) : text;
     const std::string_view unsignedPart = number.starts_with('-') && !text.starts_with('+') ? number.substr(1) : number;
-    if (unsignedPart.empty() || !(std::isdigit(static_cast<unsigned char>(unsignedPart.front())) || unsignedPart.front() == '.'))
+    if (unsignedPart.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(unsignedPart.front())) || unsignedPart.front() == '.'))
         return 0;
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                              std::chars_format::general);
+    const auto [end, error] =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
     return error == std::errc() && end == number.data() + number.size() && std::isfinite(value) ? value : 0;
 }
 
@@ -36,5 +37,5 @@ bool IsNewerVersion(std::string_view announced, std::string_view own)
 std::string UpdateOfferQuestion(std::string_view announced)
 {
     return "There is a new update: (version " + std::string(announced) +
-           ") available for your application!. Do you want download this update now?";
+        ") available for your application!. Do you want download this update now?";
 }

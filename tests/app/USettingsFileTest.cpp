@@ -91,6 +91,14 @@ TEST_F(SettingsFile, SavingAppendsTheMarkerThenReplacesIt)
     EXPECT_EQ(LoadLastNewsId(Program), "58");
 }
 
+TEST_F(SettingsFile, AnIdThatCouldRewriteTheSettingsIsNeverStored)
+{
+    Seal(Branded);
+    for (const char* id : {"5<%%/LastNewsId%%><%%ApplicationName%%>Other", "5\r\n<%%ApplicationName%%>", "5>"})
+        EXPECT_FALSE(SaveLastNewsId(Program, id)) << id;
+    EXPECT_EQ(Plain(), Branded);
+}
+
 TEST_F(SettingsFile, SavingReplacesOnlyTheElementWhateverItsCase)
 {
     const struct {

@@ -5,7 +5,6 @@
 #include "UPinnedSettings.h"
 #include "app/FMain.h"
 
-#include "tools/TPublisherService.h"
 #include "TRecordingBrowser.h"
 #include "TScriptedDialogs.h"
 #include "TScriptedMessages.h"
@@ -15,6 +14,7 @@
 #include "app/URandomSource.h"
 #include "app/USettingsFile.h"
 #include "common/UProgramFolder.h"
+#include "tools/TPublisherService.h"
 #include "ui/TBalloonHint.h"
 #include "ui/THtmlView.h"
 #include "ui/UProgramStarter.h"
@@ -45,14 +45,18 @@ private:
     // Seals the settings with the publisher's own tool, as a publisher brands a copy.
     void Brand(const std::string& lastNewsId)
     {
-        Temp->Write("settings.txt", "<%%ApplicationName%%>Doza Varazaz<%%/ApplicationName%%>\r\n"
-                                    "<%%BranderCode%%>TW<%%/BranderCode%%>\r\n"
-                                    "<%%BranderType%%>Master<%%/BranderType%%>\r\n"
-                                    "<%%MasterNewsBaseURL%%>" + Service->BaseAddress() + "<%%/MasterNewsBaseURL%%>\r\n"
-                                    "<%%MasterPublID%%>acme<%%/MasterPublID%%>\r\n"
-                                    "<%%LastNewsId%%>" + lastNewsId + "<%%/LastNewsId%%>\r\n");
-        const std::string command = "'" TASKWREN_BRAND "' encrypt '" + Temp->File("settings.txt") + "' '" +
-                                    Temp->File("dbsettings.dat") + "'";
+        Temp->Write("settings.txt",
+                    "<%%ApplicationName%%>Doza Varazaz<%%/ApplicationName%%>\r\n"
+                    "<%%BranderCode%%>TW<%%/BranderCode%%>\r\n"
+                    "<%%BranderType%%>Master<%%/BranderType%%>\r\n"
+                    "<%%MasterNewsBaseURL%%>" +
+                        Service->BaseAddress() +
+                        "<%%/MasterNewsBaseURL%%>\r\n"
+                        "<%%MasterPublID%%>acme<%%/MasterPublID%%>\r\n"
+                        "<%%LastNewsId%%>" +
+                        lastNewsId + "<%%/LastNewsId%%>\r\n");
+        const std::string command =
+            "'" TASKWREN_BRAND "' encrypt '" + Temp->File("settings.txt") + "' '" + Temp->File("dbsettings.dat") + "'";
         QCOMPARE(std::system(command.c_str()), 0);
         std::filesystem::remove(Temp->File("settings.txt"));
     }
@@ -75,8 +79,8 @@ private:
     // The start-up check has run once the update check's copy arrived and the buttons woke.
     static void WaitForStartupCheck(TfrmMain& window, const TTempFolder& folder)
     {
-        QTRY_VERIFY_WITH_TIMEOUT(folder.Has("mainappupdate.inf") &&
-                                     FindControl<QToolButton>(&window, "btnNews")->isEnabled(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            folder.Has("mainappupdate.inf") && FindControl<QToolButton>(&window, "btnNews")->isEnabled(), 20000);
     }
 
     static TBalloonHint* Notice(TfrmMain& window) { return window.findChild<TBalloonHint*>(); }
@@ -88,11 +92,11 @@ private slots:
         Service = std::make_unique<TPublisherService>();
         Service->Admin({"add-publisher", "acme", "Acme Publishing"});
         Service->Admin({"add-product", "acme", "TW", "Taskwren"});
-        FirstId = Service->Admin({"add-news", "--publisher", "acme", "--product", "TW", "--editions", "BM",
-                                  "--title", "Welcome", "--published", "Dec 1, 2026", "--body", "<p>First</p>"});
-        SecondId = Service->Admin({"add-news", "--publisher", "acme", "--product", "TW", "--editions", "BM,BG",
-                                   "--title", "Caf\u00e9 opens", "--published", "Dec 9, 2026",
-                                   "--body", "<p>Second \u20ac5</p>"});
+        FirstId = Service->Admin({"add-news", "--publisher", "acme", "--product", "TW", "--editions", "BM", "--title",
+                                  "Welcome", "--published", "Dec 1, 2026", "--body", "<p>First</p>"});
+        SecondId =
+            Service->Admin({"add-news", "--publisher", "acme", "--product", "TW", "--editions", "BM,BG", "--title",
+                            "Caf\u00e9 opens", "--published", "Dec 9, 2026", "--body", "<p>Second \u20ac5</p>"});
         FirstId = FirstId.substr(0, FirstId.find_first_of("\r\n"));
         SecondId = SecondId.substr(0, SecondId.find_first_of("\r\n"));
     }
@@ -169,12 +173,15 @@ private slots:
 
         Messages.Answers = {true};
         QTest::mouseClick(update, Qt::LeftButton);
-        QCOMPARE(Messages.Texts(),
-                 (QStringList{offer, QStringLiteral("The updater module is missing. Please reinstall again the current version!")}));
+        QCOMPARE(
+            Messages.Texts(),
+            (QStringList{
+                offer, QStringLiteral("The updater module is missing. Please reinstall again the current version!")}));
 
         // A stand-in updater that writes down what it was given.
-        Temp->Write("Updater.exe", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/started.tmp\"\n"
-                                   "mv \"$(dirname \"$0\")/started.tmp\" \"$(dirname \"$0\")/started.txt\"\n");
+        Temp->Write("Updater.exe",
+                    "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/started.tmp\"\n"
+                    "mv \"$(dirname \"$0\")/started.tmp\" \"$(dirname \"$0\")/started.txt\"\n");
         ::chmod(Temp->File("Updater.exe").c_str(), 0755);
         Messages.Clear();
         Messages.Answers = {true, true};

@@ -35,7 +35,9 @@ private:
     std::vector<std::string> Requested;        // news ids, in order
     std::function<void()> DuringRequest;       // what the user does while a body loads
     std::unique_ptr<TNewsClient> Client;
-    std::vector<std::string> NewsList{"9^Winter \xE9" "dition^Dec 9, 2026", "7^Sale^Dec 1, 2026", "3^Short"};
+    std::vector<std::string> NewsList{"9^Winter \xE9"
+                                      "dition^Dec 9, 2026",
+                                      "7^Sale^Dec 1, 2026", "3^Short"};
     std::unique_ptr<TfrmNews> Window;
 
     QTreeWidget* List() { return FindControl<QTreeWidget>(Window.get(), "lvwItems"); }
@@ -106,7 +108,8 @@ private slots:
     {
         Select(1);
         Select(2);
-        QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("There is a trouble with this news. Contact your provider.")});
+        QCOMPARE(Messages.Texts(),
+                 QStringList{QStringLiteral("There is a trouble with this news. Contact your provider.")});
         QCOMPARE(Body()->toPlainText(), QStringLiteral("Seven"));
         QCOMPARE(LoadLastNewsId(*Folder), std::string("7"));
     }

@@ -51,22 +51,27 @@ TEST_F(UNewsClient, EachRequestPostsItsSixFieldsToItsScriptBehindOneSlash)
     std::vector<std::string> list;
     std::string id, title, body;
     ASSERT_TRUE(Client.FetchNewsList("pub1", "TW", "BM", "UA", list));
-    EXPECT_EQ(Names(Fields), (std::vector<std::string>{"memusername=pub1", "prodcode=TW", "prodtype=BM",
-                                                       "conttype=all", "newstarget=UA", "something="}));
+    EXPECT_EQ(Names(Fields),
+              (std::vector<std::string>{"memusername=pub1", "prodcode=TW", "prodtype=BM", "conttype=all",
+                                        "newstarget=UA", "something="}));
     ASSERT_TRUE(Client.FetchLastNews("pub1", "TW", true, "BG", "UA", id, title));
     EXPECT_EQ(Fields[3].Name + "=" + Fields[3].Value, "conttype=lastcode");
     ASSERT_TRUE(Client.FetchNewsDetails("pub1", "TW", "BG", "UA", "42", body));
-    EXPECT_EQ(Names(Fields), (std::vector<std::string>{"memusername=pub1", "prodcode=TW", "prodtype=BG",
-                                                       "newsid=42", "newstarget=UA", "something="}));
-    EXPECT_EQ(Addresses, (std::vector<std::string>{"http://news.example/pub/getlastnews.php",
-                                                   "http://news.example/gold/getlastnews.php",
-                                                   "http://news.example/gold/getnewsdetails.php"}));
+    EXPECT_EQ(Names(Fields),
+              (std::vector<std::string>{"memusername=pub1", "prodcode=TW", "prodtype=BG", "newsid=42", "newstarget=UA",
+                                        "something="}));
+    EXPECT_EQ(
+        Addresses,
+        (std::vector<std::string>{"http://news.example/pub/getlastnews.php", "http://news.example/gold/getlastnews.php",
+                                  "http://news.example/gold/getnewsdetails.php"}));
 }
 
 TEST_F(UNewsClient, ListAppendsTheRecordsInOrderSkippingEmptyPieces)
 {
     std::vector<std::string> list{"kept"};
-    Answer = " \r\n3^Third^Dec 9\xAF\xAF" "2^Second^Dec 8\xAF" "1^First^Dec 7\xAFOK\r\n";
+    Answer = " \r\n3^Third^Dec 9\xAF\xAF"
+             "2^Second^Dec 8\xAF"
+             "1^First^Dec 7\xAFOK\r\n";
     ASSERT_TRUE(Client.FetchNewsList("p", "c", "BM", "UA", list));
     EXPECT_EQ(list, (std::vector<std::string>{"kept", "3^Third^Dec 9", "2^Second^Dec 8", "1^First^Dec 7"}));
 
@@ -115,7 +120,7 @@ struct TErrorCase {
     std::string Warning; // empty: none
 };
 
-class UNewsClientErrors : public UNewsClient, public ::testing::WithParamInterface<TErrorCase> {};
+class UNewsClientErrors : public UNewsClient, public ::testing::WithParamInterface<TErrorCase> { };
 
 TEST_P(UNewsClientErrors, FailedAnswersWarnByTheWholeAnswerAndLeaveTheOutputsEmpty)
 {
@@ -146,9 +151,12 @@ INSTANTIATE_TEST_SUITE_P(
     Table, UNewsClientErrors,
     ::testing::Values(
         TErrorCase{"", TNewsRequest::List, "There is a trouble accessing the news site. Contact your provider."},
-        TErrorCase{" \r\n", TNewsRequest::LastNews, "There is a trouble accessing the news site. Contact your provider."},
-        TErrorCase{"CONNECTIONFAIL", TNewsRequest::Details, "There is a trouble in the settings file on the news site."},
-        TErrorCase{"\nINVALIDUSER ", TNewsRequest::List, "There is a trouble with the Publisher Id. Contact your provider."},
+        TErrorCase{" \r\n", TNewsRequest::LastNews,
+                   "There is a trouble accessing the news site. Contact your provider."},
+        TErrorCase{"CONNECTIONFAIL", TNewsRequest::Details,
+                   "There is a trouble in the settings file on the news site."},
+        TErrorCase{"\nINVALIDUSER ", TNewsRequest::List,
+                   "There is a trouble with the Publisher Id. Contact your provider."},
         TErrorCase{"INVALIDPRODUCT", TNewsRequest::LastNews,
                    "There is a trouble with the product validation. Contact your provider."},
         TErrorCase{"INVALIDNEWS", TNewsRequest::Details, "There is a trouble with this news. Contact your provider."},
@@ -192,9 +200,18 @@ TEST(UNewsEdition, OnlyTheThreePaidEditionsWithAPublisherIdMakeRequests)
 
 TEST(UNewsAnswers, NewsIdsAreDecimalIntegersOrZero)
 {
-    for (const auto& [text, value] : std::vector<std::pair<std::string, std::int64_t>>{
-             {"7", 7}, {"+7", 7}, {"-3", -3}, {"007", 7}, {"", 0}, {"7a", 0}, {" 7", 0}, {"+-7", 0},
-             {"0x10", 0}, {"99999999999999999999", 0}, {"9223372036854775807", 9223372036854775807}})
+    for (const auto& [text, value] :
+         std::vector<std::pair<std::string, std::int64_t>>{{"7", 7},
+                                                           {"+7", 7},
+                                                           {"-3", -3},
+                                                           {"007", 7},
+                                                           {"", 0},
+                                                           {"7a", 0},
+                                                           {" 7", 0},
+                                                           {"+-7", 0},
+                                                           {"0x10", 0},
+                                                           {"99999999999999999999", 0},
+                                                           {"9223372036854775807", 9223372036854775807}})
         EXPECT_EQ(NewsIdValue(text), value) << text;
 }
 

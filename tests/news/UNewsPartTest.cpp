@@ -48,8 +48,8 @@ const QString NoUpdates = QStringLiteral("There's no new updates for this applic
 const QString Offer = QStringLiteral("There is a new update: (version 2.1) available for your application!. "
                                      "Do you want download this update now?");
 const QString Missing = QStringLiteral("The updater module is missing. Please reinstall again the current version!");
-const QString CloseToUpdate =
-    QStringLiteral("To update your software the application will close to\n\rreplace some files. Do you want to update now?");
+const QString CloseToUpdate = QStringLiteral(
+    "To update your software the application will close to\n\rreplace some files. Do you want to update now?");
 
 } // namespace
 
@@ -144,13 +144,16 @@ private slots:
     {
         Server->Answer(Ok("INVALIDUSER"));
         QTest::mouseClick(btnNews, Qt::LeftButton);
-        QCOMPARE(Messages.Texts(), (QStringList{QStringLiteral("There is a trouble with the Publisher Id. Contact your provider."), NoNews}));
+        QCOMPARE(
+            Messages.Texts(),
+            (QStringList{QStringLiteral("There is a trouble with the Publisher Id. Contact your provider."), NoNews}));
         QVERIFY(Dialogs.Captions.isEmpty());
     }
 
     void aListOpensTheNewsWindow()
     {
-        Server->Answer(Ok("2^Two^Dec 2\xAF" "1^One^Dec 1\xAFOK"));
+        Server->Answer(Ok("2^Two^Dec 2\xAF"
+                          "1^One^Dec 1\xAFOK"));
         Dialogs.Steps.push_back([](QDialog& news) { news.close(); });
         QTest::mouseClick(btnNews, Qt::LeftButton);
         QCOMPARE(Dialogs.Captions, QStringList{QStringLiteral("News")});
@@ -191,12 +194,18 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("newest");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("5 then 7") << "5" << "7" << true;
-        QTest::newRow("7 then 7") << "7" << "7" << false;
-        QTest::newRow("9 then 7") << "9" << "7" << false;
-        QTest::newRow("none then 1") << "" << "1" << true;
-        QTest::newRow("text then 1") << "seen" << "1" << true;
-        QTest::newRow("0 then no news") << "0" << "" << false;
+        QTest::newRow("5 then 7") << "5"
+                                  << "7" << true;
+        QTest::newRow("7 then 7") << "7"
+                                  << "7" << false;
+        QTest::newRow("9 then 7") << "9"
+                                  << "7" << false;
+        QTest::newRow("none then 1") << ""
+                                     << "1" << true;
+        QTest::newRow("text then 1") << "seen"
+                                     << "1" << true;
+        QTest::newRow("0 then no news") << "0"
+                                        << "" << false;
     }
     void theNoticeShowsForANewerIdOnly()
     {

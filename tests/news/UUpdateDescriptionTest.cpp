@@ -1,7 +1,7 @@
 // The update description: reading its version and comparing it with the program's.
 
-#include "common/UIniText.h"
 #include "news/UUpdateDescription.h"
+#include "common/UIniText.h"
 
 #include <gtest/gtest.h>
 
@@ -30,20 +30,21 @@ TEST(UpdateDescription, VersionsCompareAsNumbersRoundedToSinglePrecision)
         const char* Own;
         bool Newer;
     };
-    for (const TCase& c : {TCase{"2.0", "2.0", false}, TCase{"2.1", "2.0", true}, TCase{"1.9", "2.0", false},
-                           TCase{"2.00000001", "2.0", false}, TCase{"2.0000003", "2.0", true},
-                           TCase{"10.0", "9.5", true}, TCase{"2.10", "2.9", false}, TCase{"1.2.3", "0", false},
-                           TCase{"", "2.0", false}, TCase{"3", "2.0", true}, TCase{" 2.5 ", "2.0", true},
-                           TCase{"+2.5", "2.0", true}, TCase{"2,5", "2.0", false}, TCase{"inf", "2.0", false},
-                           TCase{"nan", "2.0", false}, TCase{"1e3", "2.0", true}, TCase{"-5", "2.0", false},
-                           TCase{".5", "0.25", true}, TCase{"v3", "2.0", false}})
+    for (const TCase& c :
+         {TCase{"2.0", "2.0", false}, TCase{"2.1", "2.0", true}, TCase{"1.9", "2.0", false},
+          TCase{"2.00000001", "2.0", false}, TCase{"2.0000003", "2.0", true}, TCase{"10.0", "9.5", true},
+          TCase{"2.10", "2.9", false}, TCase{"1.2.3", "0", false}, TCase{"", "2.0", false}, TCase{"3", "2.0", true},
+          TCase{" 2.5 ", "2.0", true}, TCase{"+2.5", "2.0", true}, TCase{"2,5", "2.0", false},
+          TCase{"inf", "2.0", false}, TCase{"nan", "2.0", false}, TCase{"1e3", "2.0", true}, TCase{"-5", "2.0", false},
+          TCase{".5", "0.25", true}, TCase{"v3", "2.0", false}})
         EXPECT_EQ(IsNewerVersion(c.Announced, c.Own), c.Newer) << c.Announced << " against " << c.Own;
 }
 
 TEST(UpdateDescription, TheOfferNamesTheVersionAsWritten)
 {
-    EXPECT_EQ(UpdateOfferQuestion("2.10"), "There is a new update: (version 2.10) available for your application!. "
-                                           "Do you want download this update now?");
+    EXPECT_EQ(UpdateOfferQuestion("2.10"),
+              "There is a new update: (version 2.10) available for your application!. "
+              "Do you want download this update now?");
     EXPECT_EQ(AnnouncedVersion("[APPLICATION]\r\nName=Taskwren\r\nVersion=02.10\r\n"), "02.10");
 }
 
