@@ -2,6 +2,7 @@
 
 #include "app/URandomSource.h"
 #include "common/UUtils.h"
+#include "common/UWebAddress.h"
 
 #include <algorithm>
 #include <vector>
@@ -42,9 +43,11 @@ void ChooseBrandEntries(TBrandSettings& settings, TRandomSource& random)
         settings.BannerNumber = static_cast<int>(index) + 1;
     }
 
+    // A link the browser would refuse (a local path, "file:") would be a label that does
+    // nothing: it is dropped like one without an address.
     std::vector<TEntryFields> links;
     for (const std::string& entry : settings.Links)
-        if (TEntryFields link = SplitEntry(entry); !link.Address.empty())
+        if (TEntryFields link = SplitEntry(entry); !link.Address.empty() && WebAddress(link.Address))
             links.push_back(std::move(link));
     if (links.empty())
         return;

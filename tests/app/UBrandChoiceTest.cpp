@@ -108,10 +108,10 @@ TEST(BrandChoice, EachChoiceDrawsItsOwnIndexAndTheBannerKeepsItsNumber)
     EXPECT_EQ(settings.Link2URL, "http://2/");
 }
 
-TEST(BrandChoice, LinksWithoutAnAddressAreDroppedBeforeTheDraws)
+TEST(BrandChoice, LinksWithoutAWebAddressAreDroppedBeforeTheDraws)
 {
     TBrandSettings settings = Loaded();
-    settings.Links = {"Dead", "Also dead^", "Live^http://live/"};
+    settings.Links = {"Dead", "Also dead^", "Local^file:///etc/passwd", "Live^http://live/"};
     TScriptedRandom random;
     ChooseBrandEntries(settings, random);
     EXPECT_EQ(random.Counts, (std::vector<int>{1}));

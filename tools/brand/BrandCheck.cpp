@@ -7,6 +7,7 @@
 #include "common/UErrors.h"
 #include "common/UProgramFolder.h"
 #include "common/USettingsContainer.h"
+#include "common/UWebAddress.h"
 
 #include <filesystem>
 #include <ostream>
@@ -105,9 +106,13 @@ void WarnEntries(const TBrandSettings& settings, const std::optional<std::string
             out << "warning: " << file << " is missing in \"" << *bannerFolder << "\": " << name
                 << ": when it is drawn the banner panel is hidden\n";
     }
-    for (std::size_t i = 0; i < settings.Links.size(); ++i)
-        if (SplitEntry(settings.Links[i]).Address.empty())
+    for (std::size_t i = 0; i < settings.Links.size(); ++i) {
+        const std::string address = SplitEntry(settings.Links[i]).Address;
+        if (address.empty())
             out << "warning: Link" << i + 1 << " has no address (no \"^\" or nothing after it): it is never shown\n";
+        else if (!WebAddress(address))
+            out << "warning: Link" << i + 1 << " is no web address (http, https or a host): it is never shown\n";
+    }
 }
 
 void ReportNewsButton(const TBrandSettings& settings, std::ostream& out)
