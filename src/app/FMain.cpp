@@ -310,9 +310,18 @@ void TfrmMain::ProcessPendingMessages()
 
 void TfrmMain::btnSaveClick()
 {
-    SaveAll(*State->Projects, *State->Hours, *Folder, UnreadFiles);
-    if (UnreadFiles.Any())
-        msgMain().Warn(AnsiToQString(UnreadFiles.KeptNotice()));
+    // What was kept is said also when another file fails to save.
+    const auto sayWhatWasKept = [this] {
+        if (UnreadFiles.Any())
+            msgMain().Warn(AnsiToQString(UnreadFiles.KeptNotice()));
+    };
+    try {
+        SaveAll(*State->Projects, *State->Hours, *Folder, UnreadFiles);
+    } catch (...) {
+        sayWhatWasKept();
+        throw;
+    }
+    sayWhatWasKept();
 }
 
 void TfrmMain::btnAboutClick()

@@ -240,6 +240,15 @@ private slots:
         QCOMPARE(Messages.Shown.first().Text,
                  QStringLiteral("\"categories.dat\" was not saved and was left as it is, because it could not be read "
                                 "when the program started:\nCannot read \"categories.dat\": Not a regular file"));
+
+        // A save that fails on another file still says what it kept.
+        Messages.Shown.clear();
+        std::filesystem::remove(Temp->Path() / "Hours.dat");
+        std::filesystem::create_directory(Temp->Path() / "Hours.dat");
+        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QCOMPARE(Messages.Texts().size(), 2);
+        QVERIFY(Messages.Texts().first().startsWith(QStringLiteral("\"categories.dat\" was not saved")));
+        QCOMPARE(Messages.Texts().last(), QStringLiteral("Cannot replace \"Hours.dat\": Not a regular file"));
     }
 
     void welcomePageShowsFirstAndHoldsTheStartupCheckBack()
