@@ -119,7 +119,7 @@ QFont TBalloonHint::NoticeFont()
     return font;
 }
 
-QSize TBalloonHint::LayOut(const QString& text, int wrapWidth)
+QSize TBalloonHint::LayOut(const QString& text, int wrapWidth, int maxHeight)
 {
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -137,6 +137,10 @@ QSize TBalloonHint::LayOut(const QString& text, int wrapWidth)
     for (QTextLine line = Text.createLine(); line.isValid(); line = Text.createLine()) {
         line.setLineWidth(wrapWidth);
         line.setPosition(QPointF(0, height));
+        // The rest of a text that would not fit is left out; paintEvent clips the line that
+        // was begun.
+        if (height > 0 && height + line.height() > maxHeight)
+            break;
         height += line.height();
         width = std::max(width, line.naturalTextWidth());
     }
@@ -156,7 +160,10 @@ void TBalloonHint::ShowAt(const QString& text, QPoint target)
     const QRect area = screen->geometry();
 
     Given = text;
-    TextSize = LayOut(text, area.width() / 4);
+    // A text longer than the screen can show (a news title has no limit) is cut, so that the
+    // balloon still fits above or below the point and never holds the mouse unseen.
+    const int frameRoom = std::max(area.bottom() - target.y() + 1, target.y() - area.top() + Shadow + 1);
+    TextSize = LayOut(text, area.width() / 4, frameRoom - PointerLength - Shadow - 2 * Padding);
     const QSize size(std::max(TextSize.width() + 2 * Padding, MinBodyWidth) + Shadow,
                      std::max(TextSize.height() + 2 * Padding, MinBodyHeight) + PointerLength + Shadow);
     const TBalloonPlacement placement = PlaceBalloon(size, target, area);
@@ -249,5 +256,6 @@ void TBalloonHint::paintEvent(QPaintEvent*)
     DrawShape(painter, Outline(size(), Placed), colours.color(QPalette::ToolTipText),
               colours.color(QPalette::ToolTipBase), ShadowColour);
     painter.setPen(colours.color(QPalette::ToolTipText));
+    painter.setClipRect(TextArea());
     Text.draw(&painter, TextArea().topLeft());
 }

@@ -60,7 +60,8 @@ protected:
 private:
     void Release();
     void ApplicationStateChanged(Qt::ApplicationState state);
-    [[nodiscard]] QSize LayOut(const QString& text, int wrapWidth);
+    // Lays out the lines of `text` that fit in `maxHeight` (at least one).
+    [[nodiscard]] QSize LayOut(const QString& text, int wrapWidth, int maxHeight);
 
     QString Given;
     QTextLayout Text;

@@ -162,6 +162,23 @@ private slots:
         }
     }
 
+    // A news title has no limit: a balloon taller than the screen would show nowhere while it
+    // holds the mouse. The text is cut to fit above or below the point, and drawn no further.
+    void aTextTallerThanTheScreenIsCut()
+    {
+        const int base = qGray(QToolTip::palette().color(QPalette::ToolTipBase).rgb());
+        for (const double height : {0.1, 0.9}) {
+            const QPoint target(Screen().center().x(), Screen().top() + int(height * Screen().height()));
+            Balloon->ShowAt(Notice + QStringLiteral(" \u2588\u2588").repeated(50000), target);
+            const QRect text = Balloon->TextArea();
+            QVERIFY(Screen().contains(Balloon->geometry()) && Balloon->rect().contains(text));
+            const QImage drawn = Balloon->grab().toImage();
+            for (int y = text.bottom() + 1; y <= text.bottom() + 3; ++y)
+                for (int x = text.left(); x <= text.right(); ++x)
+                    QVERIFY(qGray(drawn.pixel(x, y)) + 40 > base);
+        }
+    }
+
     void lineBreaksAreKept_data()
     {
         QTest::addColumn<QString>("text");
