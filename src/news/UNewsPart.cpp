@@ -33,29 +33,28 @@ constexpr std::string_view NewsNotice = "You've Got A Message!\r\n";
 
 } // namespace
 
-// Marks a request as waiting for as long as it lives; the buttons stay off meanwhile.
+// Marks a request as waiting for as long as it lives; the buttons stay off meanwhile. The
+// window, and with it the part, outlives every request: it goes only after the event loop.
 class TNewsPart::TWaitingRequest {
 public:
     explicit TWaitingRequest(TNewsPart& part)
-        : Part(&part)
+        : Part(part)
     {
-        ++Part->Waiting;
-        Part->UpdateButtons();
+        ++Part.Waiting;
+        Part.UpdateButtons();
     }
     ~TWaitingRequest()
     {
-        if (Part.isNull()) // the window went while the request waited
-            return;
-        --Part->Waiting;
-        Part->UpdateButtons();
+        --Part.Waiting;
+        Part.UpdateButtons();
     }
     TWaitingRequest(const TWaitingRequest&) = delete;
     TWaitingRequest& operator=(const TWaitingRequest&) = delete;
 
-    [[nodiscard]] bool GoOn() const { return !Part.isNull() && !Part->Closing; }
+    [[nodiscard]] bool GoOn() const { return !Part.Closing; }
 
 private:
-    QPointer<TNewsPart> Part;
+    TNewsPart& Part;
 };
 
 TNewsPart::TNewsPart(const TBrandSettings& settings, std::vector<std::string>& newsList, TNewsServices services,

@@ -63,7 +63,7 @@ private:
     class TWaitingRequest;
 
     // Each runs `request` with both buttons disabled; false when the window began closing
-    // or was destroyed meanwhile, and the caller must give up.
+    // meanwhile, and the caller must give up.
     template <class Request>
     [[nodiscard]] bool Await(Request&& request);
 

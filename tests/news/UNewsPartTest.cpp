@@ -108,6 +108,7 @@ private slots:
         Http = std::make_unique<THttpClient>(Pump, Clock, FastOptions());
         Messages.Clear();
         Messages.Answers.clear();
+        Dialogs.Captions.clear();
         Starter = {};
         NewsList.clear();
         Settings = {};
@@ -186,6 +187,18 @@ private slots:
         });
         Part->StartupCheck();
         QCOMPARE(RequestCount(), 1); // no update check after the window closed
+        QVERIFY(Messages.Shown.isEmpty());
+    }
+
+    void aListThatArrivesAfterClosingBeganOpensNothing()
+    {
+        TScriptedAnswer late;
+        late.Bytes = Ok("1^One^Dec 1\xAFOK");
+        late.DelayMs = 200;
+        Server->Enqueue(late);
+        QTimer::singleShot(0, this, [this] { Part->WindowClosing(); });
+        QTest::mouseClick(btnNews, Qt::LeftButton);
+        QVERIFY(Dialogs.Captions.isEmpty());
         QVERIFY(Messages.Shown.isEmpty());
     }
 
