@@ -1,19 +1,60 @@
 #include "app/FMain.h"
+#include "app/UAppVersion.h"
+#include "app/UCommandLine.h"
 #include "app/URandomSource.h"
 #include "app/USettingsFile.h"
 #include "ui/UErrorHandler.h"
 
 #include <QFile>
 #include <QFont>
+#include <QIcon>
+
+#include <cstdio>
+
+namespace {
+
+// The name of the desktop entry and of its icon, so that the desktop matches the window to both.
+constexpr auto DesktopName = "taskwren";
+
+// Answers --help, --version and unknown arguments; none of them needs a window system.
+std::optional<int> AnswerCommandLine(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const TCommandLine command = ReadCommandLine(arguments);
+    switch (command.Action) {
+    case TCommandLine::TAction::Run:
+        return std::nullopt;
+    case TCommandLine::TAction::ShowHelp:
+    case TCommandLine::TAction::ShowVersion:
+        std::fputs(command.Text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case TCommandLine::TAction::Refuse:
+        std::fprintf(stderr, "%s\n", command.Text.toLocal8Bit().constData());
+        return 2;
+    }
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (const auto status = AnswerCommandLine(argc, argv))
+        return *status;
+
     TApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Taskwren"));
+    QGuiApplication::setApplicationVersion(QString::fromLatin1(AppVersion.data(), AppVersion.size()));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopName));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/taskwren.svg"))); // a publisher's main.ico replaces it
     // Where Arial is missing, its metric twin keeps the designed sizes.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 
     TMainWindowOptions options;
-    // The file system's own encoding of the folder, whatever bytes its name holds.
+    // The file system's own encoding of the folder, whatever bytes its name holds. Qt resolves
+    // the launcher's link, so this is the folder of the program file itself.
     options.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     // One generator for the run, seeded once, for the welcome page, banner and links.
     TSeededRandom random;
