@@ -1,8 +1,8 @@
 // Our AES, SHA-1, PBKDF2 and settings round trip beside OpenSSL's, in one binary.
 // OpenSSL's SHA-1 runs without the SHA extensions (OPENSSL_ia32cap=":~0x20000000"), as ours
 // does; main sets that itself when it is not set, so the comparison is always like for like.
-#include "common/UUtils.h"
-#include "support/AesLib.h"
+#include "crypto/AesLib.h"
+#include "crypto/UUtilsCrypt.h"
 
 #include <benchmark/benchmark.h>
 #include <openssl/aes.h>

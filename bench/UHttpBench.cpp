@@ -2,10 +2,10 @@
 // Reports MB/s of both, their ratio, and the peak resident memory after each size, which
 // should stay flat from the small file to the large one.
 
-#include "support/NginxServer.h"
-#include "support/UHttp.h"
-#include "support/ULocalClock.h"
-#include "support/UMessagePump.h"
+#include "http/NginxServer.h"
+#include "http/UHttp.h"
+#include "http/ULocalClock.h"
+#include "http/UMessagePump.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // libFuzzer target: any plain settings text reads without a crash or a hang, the reader's
 // trace agrees with the values, and storing a read marker keeps every value readable.
 
-#include "app/UBrandChoice.h"
-#include "app/UBrandSettingsReader.h"
-#include "app/ULastNewsId.h"
-#include "app/URandomSource.h"
+#include "brand/UBrandChoice.h"
+#include "brand/UBrandSettingsReader.h"
+#include "brand/ULastNewsId.h"
+#include "brand/URandomSource.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "app/FAbout.h"
 
-#include "app/UAppVersion.h"
-#include "app/UBrandRules.h"
-#include "app/UBrandSettings.h"
+#include "brand/UAppVersion.h"
+#include "brand/UBrandRules.h"
+#include "brand/UBrandSettings.h"
 #include "ui/UAnsiText.h"
 #include "ui/UWidgets.h"
 

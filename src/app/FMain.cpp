@@ -2,17 +2,17 @@
 
 #include "app/FAbout.h"
 #include "app/UBannerPanel.h"
-#include "app/UBrandRules.h"
+#include "brand/UBrandRules.h"
 #include "common/UErrors.h"
 #include "common/UProgramFolder.h"
 #include "common/UUtils.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
 #include "model/USaveAll.h"
-#include "news/UNewsPart.h"
+#include "app/UNewsPane.h"
 #include "news/UUpdateAddress.h"
-#include "support/UHttp.h"
-#include "support/ULocalClock.h"
+#include "http/UHttp.h"
+#include "http/ULocalClock.h"
 #include "ui/THtmlView.h"
 #include "ui/TQtMessagePump.h"
 #include "ui/UAnsiText.h"
@@ -82,7 +82,7 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     TaskList = new TTaskList(*State, *Services, this);
     DayPlanner = new TDayPlanner(*State, *Services, this);
     Banner = new TBannerPanel(*Options.Browser, this);
-    News = new TNewsPart(BrandSettings, NewsList,
+    News = new TNewsPane(BrandSettings, NewsList,
                          TNewsServices{*Messages, Services->Dialogs, *Options.Browser, *Options.Updater, *Folder,
                                        *HttpClient, *Pump, Options.UpdateBaseURL},
                          this);

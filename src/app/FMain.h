@@ -1,8 +1,8 @@
 #pragma once
 // TfrmMain: the main window. It owns the model, the services, the pages and the lifecycle;
-// the regions' behaviour lives in parts that it builds and connects.
+// the regions' behaviour lives in panes that it builds and connects.
 
-#include "app/UBrandSettings.h"
+#include "brand/UBrandSettings.h"
 #include "model/UDataFiles.h"
 
 #include <QDate>
@@ -31,7 +31,7 @@ class THtmlView;
 class THttpClient;
 class TMessagePump;
 class TMessageService;
-class TNewsPart;
+class TNewsPane;
 class TProgramFolder;
 class TProgramStarter;
 class TProjectTree;
@@ -128,12 +128,12 @@ private:
     bool ShowDone = false;        // FormShow has finished; Timer2 waits for it
     bool WelcomeLeft = false;     // "Thanks" was pressed
 
-    // The parts, each driving the controls of its region.
+    // The panes, each driving the controls of its region.
     TProjectTree* Tree = nullptr;
     TTaskList* TaskList = nullptr;
     TDayPlanner* DayPlanner = nullptr;
     TBannerPanel* Banner = nullptr;
-    TNewsPart* News = nullptr;
+    TNewsPane* News = nullptr;
 
     // The frame's controls, each named as in the window's design.
     QTabWidget* pgcPrinc = nullptr;

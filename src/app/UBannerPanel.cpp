@@ -1,6 +1,6 @@
 #include "app/UBannerPanel.h"
 
-#include "app/UBrandRules.h"
+#include "brand/UBrandRules.h"
 #include "common/UErrors.h"
 #include "common/UProgramFolder.h"
 #include "ui/TLinkLabel.h"

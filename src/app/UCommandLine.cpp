@@ -1,6 +1,6 @@
 #include "app/UCommandLine.h"
 
-#include "app/UAppVersion.h"
+#include "brand/UAppVersion.h"
 
 #include <QCommandLineParser>
 

@@ -1,8 +1,8 @@
 #include "app/FMain.h"
-#include "app/UAppVersion.h"
+#include "brand/UAppVersion.h"
 #include "app/UCommandLine.h"
-#include "app/URandomSource.h"
-#include "app/USettingsFile.h"
+#include "brand/URandomSource.h"
+#include "brand/USettingsFile.h"
 #include "ui/UErrorHandler.h"
 
 #include <QFile>

@@ -24,12 +24,3 @@ std::string FlattenLineBreaks(std::string_view text);
 // other byte for itself. A "$" that is not followed by two such digits (a sign, a blank, the
 // end of the text) makes the whole result empty; at the very end one digit is enough.
 std::string DecodeHexEscapes(std::string_view text);
-
-// The settings container's file operations, keyed with the settings passphrase. Both take
-// full paths. The destination is created afresh (replacing any file of that name) once the
-// source is open; if either cannot be opened, std::system_error is thrown and nothing is
-// enciphered. The result is the stream operation's: for DecryptFile true only when the
-// verifier and the authentication code matched (a wrong verifier leaves the destination
-// empty, a wrong code leaves the decrypted bytes in it); false also when writing failed.
-[[nodiscard]] bool DecryptFile(const std::string& sourcePath, const std::string& destinationPath);
-[[nodiscard]] bool EncryptFile(const std::string& sourcePath, const std::string& destinationPath);

@@ -2,9 +2,9 @@
 // The client of the publisher's news service: the news list, the newest headline and one
 // news body, each a multipart form post whose answer is classified and parsed.
 
-#include "app/UBrandSettings.h"
+#include "brand/UBrandSettings.h"
 #include "news/UNewsAnswers.h"
-#include "support/UHttpRequest.h"
+#include "http/UHttpRequest.h"
 
 #include <functional>
 #include <string>

@@ -2,7 +2,7 @@
 // Which publisher and product type the news requests of this copy name: the edition's row
 // of the edition table.
 
-#include "app/UBrandSettings.h"
+#include "brand/UBrandSettings.h"
 
 #include <optional>
 #include <string>

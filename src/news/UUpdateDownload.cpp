@@ -1,8 +1,8 @@
 #include "news/UUpdateDownload.h"
 
 #include "common/UProgramFolder.h"
-#include "support/UHttp.h"
-#include "support/UMessagePump.h"
+#include "http/UHttp.h"
+#include "http/UMessagePump.h"
 
 #include <filesystem>
 #include <fstream>

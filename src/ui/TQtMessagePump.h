@@ -1,7 +1,7 @@
 #pragma once
 // The program's message pump: a waiting request runs the window's pending events.
 
-#include "support/UMessagePump.h"
+#include "http/UMessagePump.h"
 
 class TQtMessagePump final : public TMessagePump {
 public:

@@ -1,5 +1,5 @@
 #pragma once
-// What the parts of the main window share: the model, the project shown, the two marks that
+// What the panes of the main window share: the model, the project shown, the two marks that
 // keep change handlers inert, and the services through which they ask and tell the user.
 
 #include <QDate>

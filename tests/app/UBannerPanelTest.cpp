@@ -4,7 +4,7 @@
 #include "TTempFolder.h"
 #include "TTestPictures.h"
 #include "UFindControl.h"
-#include "app/UBrandSettings.h"
+#include "brand/UBrandSettings.h"
 #include "common/UProgramFolder.h"
 
 #include <QFrame>
@@ -25,7 +25,7 @@ private:
     std::unique_ptr<TProgramFolder> Folder;
     std::unique_ptr<QWidget> Host;
     TRecordingBrowser Browser;
-    TBannerPanel* Part = nullptr;
+    TBannerPanel* Pane = nullptr;
 
     // A settings file was read, with one banner entry and its data file "banner2.dat".
     static TBrandSettings WithBanner(const std::string& image, const std::string& address)
@@ -52,7 +52,7 @@ private:
         return data;
     }
 
-    void Show(const TBrandSettings& settings) { Part->ShowBranding(*Folder, settings); }
+    void Show(const TBrandSettings& settings) { Pane->ShowBranding(*Folder, settings); }
 
     QFrame* Panel() { return FindControl<QFrame>(Host.get(), "panBanner"); }
     QLabel* Still() { return FindControl<QLabel>(Host.get(), "imgBanner"); }
@@ -65,7 +65,7 @@ private slots:
         Folder = std::make_unique<TProgramFolder>(Temp->Path());
         Browser.Opened.clear();
         Host = std::make_unique<QWidget>();
-        Part = new TBannerPanel(Browser, Host.get());
+        Pane = new TBannerPanel(Browser, Host.get());
         auto* layout = new QVBoxLayout(Host.get());
         auto* makeMoney = new QPushButton(QStringLiteral("Make Money"));
         makeMoney->setObjectName(QStringLiteral("btnMakeMoney"));
@@ -73,9 +73,9 @@ private slots:
         help->setObjectName(QStringLiteral("btnHelp"));
         layout->addWidget(makeMoney);
         layout->addWidget(help);
-        layout->addWidget(Part->BannerPanel());
-        layout->addWidget(Part->LinksPanel());
-        Part->AttachButtons(makeMoney, help);
+        layout->addWidget(Pane->BannerPanel());
+        layout->addWidget(Pane->LinksPanel());
+        Pane->AttachButtons(makeMoney, help);
         Host->resize(772, 300);
         Host->show();
         QVERIFY(QTest::qWaitForWindowExposed(Host.get()));

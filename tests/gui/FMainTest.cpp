@@ -7,9 +7,9 @@
 #include "UFindControl.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
-#include "support/TUnacceptingListener.h"
-#include "support/UHttp.h"
-#include "support/UHttpError.h"
+#include "http/TUnacceptingListener.h"
+#include "http/UHttp.h"
+#include "http/UHttpError.h"
 
 #include <QCalendarWidget>
 #include <QHeaderView>

@@ -4,8 +4,8 @@
 
 #include "TTempFolder.h"
 #include "common/UProgramFolder.h"
-#include "support/HttpTestSupport.h"
-#include "support/ScriptedHttpServer.h"
+#include "http/HttpTestSupport.h"
+#include "http/ScriptedHttpServer.h"
 
 #include <gtest/gtest.h>
 

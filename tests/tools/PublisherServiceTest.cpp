@@ -4,7 +4,7 @@
 #include "TPublisherService.h"
 
 #include "common/UUtils.h"
-#include "support/HttpTestSupport.h"
+#include "http/HttpTestSupport.h"
 
 #include <gtest/gtest.h>
 

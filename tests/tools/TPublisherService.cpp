@@ -1,6 +1,6 @@
 #include "TPublisherService.h"
 
-#include "support/LoopbackPort.h"
+#include "http/LoopbackPort.h"
 
 #include <cerrno>
 #include <chrono>

@@ -3,7 +3,7 @@
 #include "TRecordingBrowser.h"
 #include "TTempFolder.h"
 #include "TTestPictures.h"
-#include "support/ScriptedHttpServer.h"
+#include "http/ScriptedHttpServer.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,12 +1,12 @@
 #include "BrandCheck.h"
 
 #include "ElementScan.h"
-#include "app/UBrandChoice.h"
-#include "app/UBrandRules.h"
-#include "app/UBrandSettingsReader.h"
+#include "brand/UBrandChoice.h"
+#include "brand/UBrandRules.h"
+#include "brand/UBrandSettingsReader.h"
 #include "common/UErrors.h"
 #include "common/UProgramFolder.h"
-#include "common/USettingsContainer.h"
+#include "crypto/USettingsContainer.h"
 #include "common/UWebAddress.h"
 
 #include <filesystem>

@@ -2,7 +2,7 @@
 // The elements a settings text holds that the program never reads, found by comparing
 // every open tag in the text with the reader's trace.
 
-#include "app/UBrandSettingsReader.h"
+#include "brand/UBrandSettingsReader.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // taskwren-brand: lets a publisher make and read the encrypted settings file of a branded copy.
 #include "BrandCheck.h"
-#include "common/USettingsContainer.h"
-#include "support/AesLib.h"
+#include "crypto/USettingsContainer.h"
+#include "crypto/AesLib.h"
 
 #include <cstdio>
 #include <filesystem>

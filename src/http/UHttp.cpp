@@ -1,0 +1,37 @@
+#include "http/UHttp.h"
+
+#include "http/UHttpSession.h"
+
+THttpClient::THttpClient(TMessagePump& pump, const TLocalClock& clock, const THttpClientOptions& options)
+    : FSession(std::make_shared<THttpSession>(pump, clock, options))
+{
+}
+
+// A call still waiting up the stack keeps the session alive; it sees the cancellation
+// when the pump returns and unwinds without touching the client.
+THttpClient::~THttpClient()
+{
+    FSession->Cancel();
+}
+
+std::string THttpClient::PostForm(const std::string& address, const std::vector<FormField>& fields)
+{
+    const std::shared_ptr<THttpSession> session = FSession;
+    return session->PostForm(address, fields);
+}
+
+void THttpClient::GetToStream(const std::string& address, std::ostream& destination, uint64_t maxBytes)
+{
+    const std::shared_ptr<THttpSession> session = FSession;
+    session->GetToStream(address, destination, maxBytes);
+}
+
+void THttpClient::CloseConnection() noexcept
+{
+    FSession->Cancel();
+}
+
+bool THttpClient::Busy() const
+{
+    return FSession->Busy();
+}

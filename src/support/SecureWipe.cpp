@@ -1,8 +1,0 @@
-#include "support/SecureWipe.h"
-
-#include <string.h>
-
-void SecureWipe(void* data, std::size_t size)
-{
-    explicit_bzero(data, size);
-}
