@@ -29,21 +29,16 @@
 #include "workspace/UWorkspace.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
 namespace {
 
-constexpr int CalendarLeft = 10;
-constexpr int CalendarWidth = 200;
-constexpr int CalendarGap = 10;
 constexpr int ProjectsWidth = 201;
 
 } // namespace
@@ -87,7 +82,6 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
                                        *HttpClient, *Pump, Options.UpdateBaseURL},
                          this);
     BuildWindow();
-    Banner->BannerPanel()->installEventFilter(this);
     ConnectHandlers();
     FormCreate();
 }
@@ -167,11 +161,9 @@ void TfrmMain::FormShow()
     }
     // Every page is laid out now; a splitter takes its pane sizes only then.
     splMain->setSizes({ProjectsWidth, std::max(0, splMain->width() - ProjectsWidth - splMain->handleWidth())});
-    // The day panel takes the Calendar tab's width less the calendar and a 10-pixel gap, once:
-    // later resizing keeps it. The tab set lays out its pages only while the main page shows.
+    // The tab set lays out its pages only while the main page shows.
     ProcessPendingMessages();
-    if (const auto* pages = pgcMain->findChild<QStackedWidget*>())
-        DayPlanner->SetDayPanelWidth(pages->width() - (CalendarLeft + CalendarWidth + CalendarGap));
+    DayPlanner->FitDayPanel();
     pgcPrinc->setCurrentIndex(0);
 
     if (!BrandSettings.WelcomeText.empty()) {
@@ -185,26 +177,6 @@ void TfrmMain::FormShow()
     }
     // "Thanks" may have been pressed while the pages were being laid out above.
     pgcPrinc->setCurrentWidget(WelcomeLeft ? stsMain : pgcPrinc->widget(0));
-    CentreBanner();
-}
-
-void TfrmMain::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    FormResize();
-}
-
-void TfrmMain::FormResize()
-{
-    CentreBanner();
-}
-
-bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    // The banner panel of a hidden page is resized only when the page shows.
-    if (watched == Banner->BannerPanel() && event->type() == QEvent::Resize)
-        CentreBanner();
-    return QWidget::eventFilter(watched, event);
 }
 
 // What the branding of this copy changes in the window; without a settings file it keeps
@@ -245,14 +217,6 @@ void TfrmMain::ApplySkin(const QString& skin)
     // are set in the sheet, which also reaches the dialogs opened later.
     setStyleSheet(WithoutFonts(skin) + DesignFonts());
     setFont(DesignFont());
-}
-
-void TfrmMain::CentreBanner()
-{
-    // Each operand is halved (truncating) before the subtraction.
-    const QWidget* panel = Banner->BannerPanel();
-    for (QLabel* banner : Banner->Pictures())
-        banner->move(panel->width() / 2 - banner->width() / 2, panel->height() / 2 - banner->height() / 2);
 }
 
 void TfrmMain::btnThanksClick()

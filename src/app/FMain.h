@@ -80,9 +80,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildWindow();
@@ -94,7 +92,6 @@ private:
 
     void FormCreate();
     void FormShow();
-    void FormResize();
     void FormClose();
     void FormDestroy();
     void btnThanksClick();
@@ -106,7 +103,6 @@ private:
     [[nodiscard]] std::optional<std::string> ReadBrandingFile(std::string_view name) const;
     void ApplySkin(const QString& skin);
     void LoadDataFile(TDataFile file, const std::function<void()>& load);
-    void CentreBanner();
     void ProcessPendingMessages();
 
     TMainWindowOptions Options;

@@ -67,6 +67,7 @@ TBannerPanel::TBannerPanel(TBrowserLauncher& browser, QObject* parent)
     gifBanner->hide();
     imgBanner->installEventFilter(this);
     gifBanner->installEventFilter(this);
+    panBanner->installEventFilter(this);
 
     panLinks = Named(new QFrame, "panLinks");
     panLinks->setFixedHeight(36);
@@ -175,8 +176,19 @@ void TBannerPanel::ShowLinks(const TBrandSettings& settings)
     lblLink2URL->Address = AnsiToQString(settings.Link2URL);
 }
 
+void TBannerPanel::CentreBanner()
+{
+    // Each operand is halved (truncating) before the subtraction.
+    for (QLabel* banner : Pictures())
+        banner->move(panBanner->width() / 2 - banner->width() / 2, panBanner->height() / 2 - banner->height() / 2);
+}
+
 bool TBannerPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    // The panel of a hidden page is laid out only when the page shows, and follows the
+    // window's width from then on.
+    if (watched == panBanner && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        CentreBanner();
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == imgBanner)
             imgBannerClick();

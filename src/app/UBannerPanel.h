@@ -29,8 +29,6 @@ public:
     // panBanner and panLinks; the caller places them and takes ownership.
     QFrame* BannerPanel() const { return panBanner; }
     QFrame* LinksPanel() const { return panLinks; }
-    // imgBanner and gifBanner, which the frame centres in the banner panel.
-    std::array<QLabel*, 2> Pictures() const { return {imgBanner, gifBanner}; }
     // The tool bar's "Make Money" and "Help" buttons.
     void AttachButtons(QPushButton* makeMoney, QAbstractButton* help);
 
@@ -52,6 +50,9 @@ private:
     // False when the data does not decode in that format.
     bool ShowPicture(TBannerFormat format, const std::string& data);
     bool ShowAnimation(const std::string& data);
+    // imgBanner and gifBanner, centred in the banner panel whenever it shows or changes size.
+    std::array<QLabel*, 2> Pictures() const { return {imgBanner, gifBanner}; }
+    void CentreBanner();
     void ShowLinks(const TBrandSettings& settings);
     void OpenLink(const TLinkLabel& label);
 

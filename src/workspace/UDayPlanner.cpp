@@ -27,6 +27,9 @@ enum TColumn { HourColumn, ActionColumn };
 constexpr int HourColumnWidth = 70; // "10:00 AM" in Arial at 14 pixels, with the cell's margins
 constexpr int CalendarLeft = 10;
 constexpr int CalendarTop = 12;
+constexpr int CalendarWidth = 200;
+constexpr int CalendarHeight = 150;
+constexpr int CalendarGap = 10; // between the calendar and the day list
 
 } // namespace
 
@@ -56,7 +59,7 @@ void TDayPlanner::BuildCalendarTab()
 {
     stsCalendar = Named(new QWidget, "stsCalendar");
     calMain = Named(new QCalendarWidget, "calMain");
-    calMain->setFixedSize(200, 150);
+    calMain->setFixedSize(CalendarWidth, CalendarHeight);
     QFont small = DesignFont(); // six weeks and the day names must fit in 200 by 150
     small.setPixelSize(11);
     calMain->setFont(small);
@@ -96,9 +99,11 @@ void TDayPlanner::BuildCalendarTab()
     layout->addWidget(panDay); // aligned to the right edge
 }
 
-void TDayPlanner::SetDayPanelWidth(int width)
+void TDayPlanner::FitDayPanel()
 {
-    panDay->setFixedWidth(std::max(0, width));
+    // The tab set's page stack has the tab's width even while another tab shows.
+    const int tabWidth = stsCalendar->parentWidget() != nullptr ? stsCalendar->parentWidget()->width() : 0;
+    panDay->setFixedWidth(std::max(0, tabWidth - (CalendarLeft + CalendarWidth + CalendarGap)));
 }
 
 void TDayPlanner::StopRefreshing()

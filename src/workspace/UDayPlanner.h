@@ -23,8 +23,9 @@ public:
 
     // The tab; the caller places it and takes ownership.
     QWidget* CalendarTab() const { return stsCalendar; }
-    // The day panel's width, set once at start so that it keeps to the right edge.
-    void SetDayPanelWidth(int width);
+    // Gives the day panel the Calendar tab's width less the calendar and a 10-pixel gap, once
+    // the tab set is laid out; later resizing keeps it, so it stays at the right edge.
+    void FitDayPanel();
     void StopRefreshing();
 
     // The 24 hour rows, "1:00 AM" to "12:00 PM", each with an empty action.

@@ -78,8 +78,9 @@ void TProjectTree::AttachNewProjectButton(QPushButton* btn1)
 
 void TProjectTree::RebuildTree(const std::string& nameToSelect)
 {
-    State.Updating = true;
-    emit ProjectPanelCleared(); // lowers Updating, so that the selection below shows the project
+    const auto rebuilding = State.HoldChangeHandlers();
+    emit ProjectPanelCleared();
+    State.ReleaseForSelectionAfterClearing();
     tvwMain->clear();
 
     static const QIcon categoryIcon(CategoryPicture()); // shared by every node of a kind
@@ -103,7 +104,6 @@ void TProjectTree::RebuildTree(const std::string& nameToSelect)
     tvwMain->expandAll(); // only categories with projects have anything to expand
     if (toSelect != nullptr)
         tvwMain->setCurrentItem(toSelect);
-    State.Updating = false;
 }
 
 void TProjectTree::tvwMainChange(QTreeWidgetItem* node)
@@ -219,12 +219,11 @@ void TProjectTree::DeleteProject(const QTreeWidgetItem& node)
     TProject* project = State.Projects->FindProjectByName(QStringToAnsi(node.text(0)), index);
     if (project == nullptr || !Services.Messages.Confirm(QStringLiteral("Are you sure to delete current project?")))
         return;
-    State.Updating = true;
+    const auto deleting = State.HoldChangeHandlers();
     if (State.CurrentProject == project)
         State.CurrentProject = nullptr;
     State.Projects->Delete(index);
     RebuildTree("");
-    State.Updating = false;
 }
 
 void TProjectTree::DeleteCategory(const QTreeWidgetItem& node)
@@ -232,7 +231,7 @@ void TProjectTree::DeleteCategory(const QTreeWidgetItem& node)
     const int index = node.data(0, CategoryIndexRole).toInt();
     if (!Services.Messages.Confirm(QStringLiteral("Are you sure to delete current category?")))
         return;
-    State.Updating = true;
+    const auto deleting = State.HoldChangeHandlers();
     if (::DeleteCategory(*State.Projects, index)) {
         RebuildTree("");
     } else {
@@ -242,5 +241,4 @@ void TProjectTree::DeleteCategory(const QTreeWidgetItem& node)
                                               "first the projects and try again."),
                                TMsgButtons::OkCancel);
     }
-    State.Updating = false;
 }

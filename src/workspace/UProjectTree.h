@@ -40,8 +40,7 @@ public:
 signals:
     // The current project was chosen in the tree: show its tasks and details.
     void ProjectChosen();
-    // No project is shown any longer: empty the task list and the details panel. The
-    // receiver lowers Updating when it is done.
+    // No project is shown any longer: empty the task list and the details panel.
     void ProjectPanelCleared();
 
 protected:

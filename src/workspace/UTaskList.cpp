@@ -119,7 +119,7 @@ void TTaskList::BuildDetailsPanel()
 
 void TTaskList::ShowProjectTasks()
 {
-    State.Updating = true;
+    const auto filling = State.HoldChangeHandlers();
     lvwItems->clear();
     const TProject& project = *State.CurrentProject;
     QList<QTreeWidgetItem*> rows;
@@ -131,19 +131,17 @@ void TTaskList::ShowProjectTasks()
     lblStartDate->setText(QStringLiteral("Start Date:  ") + AnsiToQString(project.StartDate));
     lblEndDate->setText(QStringLiteral("End Date:  ") + AnsiToQString(project.EndDate));
     ShowProgress();
-    State.Updating = false;
 }
 
 void TTaskList::ClearProjectPanel()
 {
-    State.Updating = true;
+    const auto clearing = State.HoldChangeHandlers();
     lvwItems->clear();
     lblProjName->setText(QStringLiteral("Project Name:  "));
     lblStartDate->setText(QStringLiteral("Start Date: "));
     lblEndDate->setText(QStringLiteral("End Date: "));
     MainGauge->setValue(0);
     MainGauge->setFormat(QStringLiteral("0/0 tasks  %p%"));
-    State.Updating = false;
 }
 
 void TTaskList::ShowProgress()
@@ -235,9 +233,10 @@ void TTaskList::btnRemoveClick()
     // "taks" is the program's own spelling.
     if (!Services.Messages.Confirm(QStringLiteral("Are you sure do you want remove this taks?")))
         return;
-    State.Updating = true;
-    State.CurrentProject->Tasks.Delete(row);
-    delete lvwItems->takeTopLevelItem(row);
-    State.Updating = false;
+    {
+        const auto removing = State.HoldChangeHandlers();
+        State.CurrentProject->Tasks.Delete(row);
+        delete lvwItems->takeTopLevelItem(row);
+    }
     ShowProgress();
 }

@@ -27,7 +27,7 @@ public:
 
     // Fills the list and the details panel from the current project.
     void ShowProjectTasks();
-    // Empties the list and shows no project; lowers Updating when done.
+    // Empties the list and shows no project.
     void ClearProjectPanel();
 
     void btnAddClick();

@@ -3,6 +3,7 @@
 // keep change handlers inert, and the services through which they ask and tell the user.
 
 #include <QDate>
+#include <QScopedValueRollback>
 
 #include <functional>
 #include <memory>
@@ -23,6 +24,12 @@ struct TWorkspaceState {
     // own mark.
     bool Updating = false;
     bool Closing = false;
+
+    // Raises Updating until the guard ends, and puts back what it was on every way out.
+    [[nodiscard]] QScopedValueRollback<bool> HoldChangeHandlers() { return QScopedValueRollback<bool>(Updating, true); }
+    // The tree's rebuild lowers the mark once the project panel is empty, so that the project
+    // it then selects is shown.
+    void ReleaseForSelectionAfterClearing() { Updating = false; }
 
     // The tree's and the task list's change handlers do nothing while this holds.
     [[nodiscard]] bool Inert() const { return Updating || Closing; }

@@ -52,11 +52,7 @@ private slots:
         Group.reset(Tree->Widget());
         tvwMain = FindControl<QTreeWidget>(Group.get(), "tvwMain");
         Shown.clear();
-        // The task list's side of the wiring: clearing lowers Updating.
-        connect(Tree.get(), &TProjectTree::ProjectPanelCleared, this, [this] {
-            Fixture->State.Updating = false;
-            Shown << QStringLiteral("-");
-        });
+        connect(Tree.get(), &TProjectTree::ProjectPanelCleared, this, [this] { Shown << QStringLiteral("-"); });
         connect(Tree.get(), &TProjectTree::ProjectChosen, this,
                 [this] { Shown << QString::fromStdString(Fixture->State.CurrentProject->Category); });
     }
