@@ -117,16 +117,16 @@ void TfrmNews::SelectionChanged()
 {
     const QList<QTreeWidgetItem*> selected = lvwItems->selectedItems();
     QTreeWidgetItem* item = selected.isEmpty() ? nullptr : selected.front();
-    if (item == FSelectedItem)
+    if (item == SelectedItem)
         return;
     if (!lvwItemsChanging()) {
         const QSignalBlocker quiet(lvwItems);
-        lvwItems->setCurrentItem(FSelectedItem);
-        if (FSelectedItem == nullptr)
+        lvwItems->setCurrentItem(SelectedItem);
+        if (SelectedItem == nullptr)
             lvwItems->clearSelection();
         return;
     }
-    FSelectedItem = item;
+    SelectedItem = item;
     lvwItemsChange();
 }
 
@@ -137,7 +137,7 @@ bool TfrmNews::lvwItemsChanging() const
 
 void TfrmNews::lvwItemsChange()
 {
-    QTreeWidgetItem* const item = FSelectedItem;
+    QTreeWidgetItem* const item = SelectedItem;
     if (item == nullptr)
         return;
     FBusy = true;
@@ -150,8 +150,8 @@ void TfrmNews::lvwItemsChange()
     }
     SetBusyCursor(false);
     FBusy = false;
-    if (FCloseResult >= 0)
-        QDialog::done(FCloseResult);
+    if (CloseResult >= 0)
+        QDialog::done(CloseResult);
 }
 
 bool TfrmNews::FetchNewsDetails(const std::string& newsId, std::string& body)
@@ -182,7 +182,7 @@ void TfrmNews::btnExitClick()
 void TfrmNews::done(int result)
 {
     if (FBusy) {
-        FCloseResult = result;
+        CloseResult = result;
         return;
     }
     QDialog::done(result);

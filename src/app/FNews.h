@@ -51,8 +51,8 @@ private:
     TProgramFolder& Folder;
     bool FBusy = false;
     bool Shown = false;
-    QTreeWidgetItem* FSelectedItem = nullptr; // the selection the handlers last accepted
-    int FCloseResult = -1;                    // a close asked for while a body loads
+    QTreeWidgetItem* SelectedItem = nullptr; // the selection the handlers last accepted
+    int CloseResult = -1;                    // a close asked for while a body loads
 
     QTreeWidget* lvwItems = nullptr;
     THtmlView* prfEditorNews = nullptr;

@@ -3,7 +3,7 @@
 #include "http/UHttpSession.h"
 
 THttpClient::THttpClient(TMessagePump& pump, const TLocalClock& clock, const THttpClientOptions& options)
-    : FSession(std::make_shared<THttpSession>(pump, clock, options))
+    : Session(std::make_shared<THttpSession>(pump, clock, options))
 {
 }
 
@@ -11,27 +11,27 @@ THttpClient::THttpClient(TMessagePump& pump, const TLocalClock& clock, const THt
 // when the pump returns and unwinds without touching the client.
 THttpClient::~THttpClient()
 {
-    FSession->Cancel();
+    Session->Cancel();
 }
 
 std::string THttpClient::PostForm(const std::string& address, const std::vector<FormField>& fields)
 {
-    const std::shared_ptr<THttpSession> session = FSession;
+    const std::shared_ptr<THttpSession> session = Session;
     return session->PostForm(address, fields);
 }
 
 void THttpClient::GetToStream(const std::string& address, std::ostream& destination, uint64_t maxBytes)
 {
-    const std::shared_ptr<THttpSession> session = FSession;
+    const std::shared_ptr<THttpSession> session = Session;
     session->GetToStream(address, destination, maxBytes);
 }
 
 void THttpClient::CloseConnection() noexcept
 {
-    FSession->Cancel();
+    Session->Cancel();
 }
 
 bool THttpClient::Busy() const
 {
-    return FSession->Busy();
+    return Session->Busy();
 }

@@ -54,5 +54,5 @@ public:
     [[nodiscard]] bool Busy() const;
 
 private:
-    std::shared_ptr<THttpSession> FSession;
+    std::shared_ptr<THttpSession> Session;
 };

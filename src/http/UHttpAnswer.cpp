@@ -24,28 +24,28 @@ constexpr size_t FreeChunkSizeDigits = 16;
 class TFramingBudget {
 public:
     TFramingBudget(const char* tooManyLines, const char* tooLarge)
-        : FTooManyLines(tooManyLines)
-        , FTooLarge(tooLarge)
+        : TooManyLinesMessage(tooManyLines)
+        , TooLargeMessage(tooLarge)
     {
     }
     void CountLine(const std::string& line)
     {
-        if (++FLines > MaxHeadLines)
-            throw EHttpError(FTooManyLines);
+        if (++Lines > MaxHeadLines)
+            throw EHttpError(TooManyLinesMessage);
         CountBytes(line.size() + 2);
     }
     void CountBytes(size_t bytes)
     {
-        FBytes += bytes;
-        if (FBytes > MaxHeadBytes)
-            throw EHttpError(FTooLarge);
+        Bytes += bytes;
+        if (Bytes > MaxHeadBytes)
+            throw EHttpError(TooLargeMessage);
     }
 
 private:
-    const char* FTooManyLines;
-    const char* FTooLarge;
-    size_t FLines = 0;
-    size_t FBytes = 0;
+    const char* TooManyLinesMessage;
+    const char* TooLargeMessage;
+    size_t Lines = 0;
+    size_t Bytes = 0;
 };
 
 void RequireLine(bool complete)

@@ -13,22 +13,22 @@ constexpr size_t BufferSize = 256 * 1024;
 }
 
 THttpConnection::THttpConnection(int socket, std::string host, int port)
-    : FSocket(socket)
-    , FHost(std::move(host))
-    , FPort(port)
-    , FBuffer(BufferSize)
+    : Socket(socket)
+    , HostName(std::move(host))
+    , PortNumber(port)
+    , Buffer(BufferSize)
 {
 }
 
 THttpConnection::~THttpConnection()
 {
-    ::close(FSocket);
+    ::close(Socket);
 }
 
 void THttpConnection::Write(std::string_view data, TPumpedWaiter& waiter)
 {
     while (!data.empty()) {
-        const ssize_t sent = ::send(FSocket, data.data(), data.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        const ssize_t sent = ::send(Socket, data.data(), data.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
         if (sent >= 0) {
             data.remove_prefix(static_cast<size_t>(sent));
             if (!waiter.KeepUp())
@@ -39,7 +39,7 @@ void THttpConnection::Write(std::string_view data, TPumpedWaiter& waiter)
             continue;
         if (errno != EAGAIN && errno != EWOULDBLOCK)
             throw EHttpError(std::string("Sending the request failed: ") + std::strerror(errno));
-        if (!waiter.WaitWritable(FSocket))
+        if (!waiter.WaitWritable(Socket))
             throw EHttpError("Write timed out.");
     }
 }
@@ -48,9 +48,9 @@ size_t THttpConnection::Receive(char* destination, size_t size, TPumpedWaiter& w
 {
     for (;;) {
         // Try first: while data streams in, this saves a poll per read.
-        const ssize_t got = ::recv(FSocket, destination, size, MSG_DONTWAIT);
+        const ssize_t got = ::recv(Socket, destination, size, MSG_DONTWAIT);
         if (got >= 0) {
-            FReceived += static_cast<uint64_t>(got);
+            Received += static_cast<uint64_t>(got);
             if (!waiter.KeepUp())
                 throw EHttpError("Read timed out.");
             return static_cast<size_t>(got);
@@ -59,32 +59,32 @@ size_t THttpConnection::Receive(char* destination, size_t size, TPumpedWaiter& w
             continue;
         if (errno != EAGAIN && errno != EWOULDBLOCK)
             throw EHttpError(std::string("Reading the answer failed: ") + std::strerror(errno));
-        if (!waiter.WaitReadable(FSocket))
+        if (!waiter.WaitReadable(Socket))
             throw EHttpError("Read timed out.");
     }
 }
 
 bool THttpConnection::HasPendingInput() const
 {
-    if (FStart != FEnd)
+    if (Start != End)
         return true;
     char byte;
-    const ssize_t got = ::recv(FSocket, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+    const ssize_t got = ::recv(Socket, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
     return got >= 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
 }
 
 bool THttpConnection::Fill(TPumpedWaiter& waiter)
 {
-    if (FStart == FEnd) {
-        FStart = FEnd = 0;
-    } else if (FEnd == FBuffer.size()) {
-        std::copy(FBuffer.begin() + static_cast<std::ptrdiff_t>(FStart),
-                  FBuffer.begin() + static_cast<std::ptrdiff_t>(FEnd), FBuffer.begin());
-        FEnd -= FStart;
-        FStart = 0;
+    if (Start == End) {
+        Start = End = 0;
+    } else if (End == Buffer.size()) {
+        std::copy(Buffer.begin() + static_cast<std::ptrdiff_t>(Start),
+                  Buffer.begin() + static_cast<std::ptrdiff_t>(End), Buffer.begin());
+        End -= Start;
+        Start = 0;
     }
-    const size_t got = Receive(FBuffer.data() + FEnd, FBuffer.size() - FEnd, waiter);
-    FEnd += got;
+    const size_t got = Receive(Buffer.data() + End, Buffer.size() - End, waiter);
+    End += got;
     return got > 0;
 }
 
@@ -92,14 +92,14 @@ bool THttpConnection::ReadLine(std::string& line, TPumpedWaiter& waiter)
 {
     line.clear();
     for (;;) {
-        const char* begin = FBuffer.data() + FStart;
-        const char* end = FBuffer.data() + FEnd;
+        const char* begin = Buffer.data() + Start;
+        const char* end = Buffer.data() + End;
         const char* lf = std::find(begin, end, '\n');
         const size_t taken = static_cast<size_t>((lf == end ? end : lf) - begin);
         line.append(begin, taken);
-        FStart += taken;
+        Start += taken;
         if (lf != end) {
-            ++FStart;
+            ++Start;
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
             if (line.size() > MaxLineLength)
@@ -116,10 +116,10 @@ bool THttpConnection::ReadLine(std::string& line, TPumpedWaiter& waiter)
 
 size_t THttpConnection::ReadSome(char* destination, size_t size, TPumpedWaiter& waiter)
 {
-    if (FStart == FEnd)
+    if (Start == End)
         return Receive(destination, size, waiter);
-    const size_t taken = std::min(size, FEnd - FStart);
-    std::memcpy(destination, FBuffer.data() + FStart, taken);
-    FStart += taken;
+    const size_t taken = std::min(size, End - Start);
+    std::memcpy(destination, Buffer.data() + Start, taken);
+    Start += taken;
     return taken;
 }

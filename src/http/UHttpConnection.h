@@ -18,10 +18,10 @@ public:
     THttpConnection(const THttpConnection&) = delete;
     THttpConnection& operator=(const THttpConnection&) = delete;
 
-    [[nodiscard]] const std::string& Host() const { return FHost; }
-    [[nodiscard]] int Port() const { return FPort; }
+    [[nodiscard]] const std::string& Host() const { return HostName; }
+    [[nodiscard]] int Port() const { return PortNumber; }
     // All bytes received so far, to tell whether an answer had begun.
-    [[nodiscard]] uint64_t BytesReceived() const { return FReceived; }
+    [[nodiscard]] uint64_t BytesReceived() const { return Received; }
 
     // Sends all of `data`, waiting for room with the waiter, so a peer that stops reading
     // neither freezes the window nor outlasts a cancellation. A peer that has gone away is
@@ -47,11 +47,11 @@ private:
     // One receive into `destination`, waiting as needed; 0 at the end of the stream.
     size_t Receive(char* destination, size_t size, TPumpedWaiter& waiter);
 
-    int FSocket;
-    std::string FHost;
-    int FPort;
-    std::vector<char> FBuffer;
-    size_t FStart = 0; // unread bytes are FBuffer[FStart, FEnd)
-    size_t FEnd = 0;
-    uint64_t FReceived = 0;
+    int Socket;
+    std::string HostName;
+    int PortNumber;
+    std::vector<char> Buffer;
+    size_t Start = 0; // unread bytes are Buffer[Start, End)
+    size_t End = 0;
+    uint64_t Received = 0;
 };

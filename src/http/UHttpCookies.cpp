@@ -144,30 +144,30 @@ void THttpCookieStore::Store(std::string_view host, std::string_view requestPath
     }
     if (first || cookie.Name.size() + cookie.Value.size() > MaxCookieBytes)
         return;
-    std::erase_if(FCookies, [&](const TCookie& c) {
+    std::erase_if(Cookies, [&](const TCookie& c) {
         const bool lapsed = c.Expires != 0 && c.Expires <= now;
         return lapsed || (c.Name == cookie.Name && c.Domain == cookie.Domain && c.Path == cookie.Path);
     });
     if (expired)
         return;
     MakeRoomFor(cookie.Domain);
-    FCookies.push_back(std::move(cookie));
+    Cookies.push_back(std::move(cookie));
 }
 
 // The store keeps arrival order, so the first cookie found is the oldest.
 void THttpCookieStore::MakeRoomFor(const std::string& domain)
 {
     const auto sameHost = [&](const TCookie& c) { return c.Domain == domain; };
-    if (static_cast<size_t>(std::count_if(FCookies.begin(), FCookies.end(), sameHost)) >= MaxCookiesPerHost)
-        FCookies.erase(std::find_if(FCookies.begin(), FCookies.end(), sameHost));
-    if (FCookies.size() >= MaxCookies)
-        FCookies.erase(FCookies.begin());
+    if (static_cast<size_t>(std::count_if(Cookies.begin(), Cookies.end(), sameHost)) >= MaxCookiesPerHost)
+        Cookies.erase(std::find_if(Cookies.begin(), Cookies.end(), sameHost));
+    if (Cookies.size() >= MaxCookies)
+        Cookies.erase(Cookies.begin());
 }
 
 std::string THttpCookieStore::HeaderFor(std::string_view host, std::string_view path, std::time_t now) const
 {
     std::string header;
-    for (const TCookie& cookie : FCookies) {
+    for (const TCookie& cookie : Cookies) {
         if (cookie.Secure || (cookie.Expires != 0 && cookie.Expires <= now))
             continue;
         if (!DomainMatches(host, cookie.Domain) || path.substr(0, cookie.Path.size()) != cookie.Path)

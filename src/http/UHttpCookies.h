@@ -25,7 +25,7 @@ public:
     // applies. Secure cookies are never sent: the client has no TLS.
     [[nodiscard]] std::string HeaderFor(std::string_view host, std::string_view path, std::time_t now) const;
 
-    [[nodiscard]] bool Empty() const { return FCookies.empty(); }
+    [[nodiscard]] bool Empty() const { return Cookies.empty(); }
 
 private:
     struct TCookie {
@@ -38,7 +38,7 @@ private:
     };
     void MakeRoomFor(const std::string& domain);
 
-    std::vector<TCookie> FCookies; // oldest first
+    std::vector<TCookie> Cookies; // oldest first
 };
 
 // Reads an HTTP date such as "Thu, 01 Jan 1970 00:00:00 GMT" (dashes also accepted between

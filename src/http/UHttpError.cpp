@@ -8,8 +8,8 @@ EHttpError::EHttpError(const std::string& message)
 EHttpError::EHttpError(int statusCode, const std::string& statusLine, const std::string& body)
     : std::runtime_error("HTTP status " + std::to_string(statusCode) + ": " + statusLine +
                          (body.empty() ? "" : "\n" + body))
-    , FStatusCode(statusCode)
-    , FStatusLine(statusLine)
-    , FBody(body)
+    , AnswerStatus(statusCode)
+    , AnswerStatusLine(statusLine)
+    , AnswerBody(body)
 {
 }

@@ -12,12 +12,12 @@ public:
     EHttpError(int statusCode, const std::string& statusLine, const std::string& body);
 
     // 0 when the failure carries no answer status.
-    [[nodiscard]] int StatusCode() const { return FStatusCode; }
-    [[nodiscard]] const std::string& StatusLine() const { return FStatusLine; }
-    [[nodiscard]] const std::string& Body() const { return FBody; }
+    [[nodiscard]] int StatusCode() const { return AnswerStatus; }
+    [[nodiscard]] const std::string& StatusLine() const { return AnswerStatusLine; }
+    [[nodiscard]] const std::string& Body() const { return AnswerBody; }
 
 private:
-    int FStatusCode = 0;
-    std::string FStatusLine;
-    std::string FBody;
+    int AnswerStatus = 0;
+    std::string AnswerStatusLine;
+    std::string AnswerBody;
 };

@@ -25,9 +25,9 @@ bool IsRedirect(const THttpAnswerHead& head)
 } // namespace
 
 THttpSession::THttpSession(TMessagePump& pump, const TLocalClock& clock, const THttpClientOptions& options)
-    : FPump(pump)
-    , FClock(clock)
-    , FOptions(options)
+    : Pump(pump)
+    , Clock(clock)
+    , Options(options)
 {
 }
 
@@ -37,10 +37,10 @@ std::string THttpSession::PostForm(const std::string& address, const std::vector
 {
     StartCall();
     const TCallGuard guard(*this);
-    const std::string boundary = MakeBoundary(FClock.Now()); // kept for every redirect of the call
+    const std::string boundary = MakeBoundary(Clock.Now()); // kept for every redirect of the call
     const TRequest request{"POST", BuildMultipartBody(boundary, fields), "multipart/form-data; boundary=" + boundary};
     std::string answer;
-    THttpStringSink sink(answer, FOptions.MaxAnswerBytes);
+    THttpStringSink sink(answer, Options.MaxAnswerBytes);
     Execute(address, request, sink);
     return answer;
 }
@@ -56,7 +56,7 @@ void THttpSession::GetToStream(const std::string& address, std::ostream& destina
 void THttpSession::Cancel() noexcept
 {
     if (FBusy)
-        FCancelled = true; // the waiting call closes the connection as it unwinds
+        Cancelled = true; // the waiting call closes the connection as it unwinds
     else
         CloseNow();
 }
@@ -66,20 +66,20 @@ void THttpSession::StartCall()
     if (FBusy)
         throw EHttpError("The HTTP client is still waiting for another request.");
     FBusy = true;
-    FCancelled = false;
+    Cancelled = false;
 }
 
 THttpSession::TCallGuard::~TCallGuard()
 {
-    if (FSession.FCancelled)
-        FSession.CloseNow();
-    FSession.FBusy = false;
-    FSession.FCancelled = false;
+    if (Session.Cancelled)
+        Session.CloseNow();
+    Session.FBusy = false;
+    Session.Cancelled = false;
 }
 
 void THttpSession::Execute(const std::string& address, const TRequest& request, THttpBodySink& sink)
 {
-    TPumpedWaiter waiter(FPump, FCancelled, FOptions.Timings);
+    TPumpedWaiter waiter(Pump, Cancelled, Options.Timings);
     THttpUrl url = ParseUrl(address);
     for (int made = 1;; ++made) {
         CheckHttpScheme(url);
@@ -89,15 +89,15 @@ void THttpSession::Execute(const std::string& address, const TRequest& request, 
             const std::time_t now = std::time(nullptr);
             for (const char* name : {"Set-Cookie", "Set-Cookie2"})
                 for (const std::string& value : head.FindAll(name))
-                    FCookies.Store(url.Host, url.Path + url.Document, value, now);
+                    Cookies.Store(url.Host, url.Path + url.Document, value, now);
 
             if (IsRedirect(head)) {
                 // The redirect's own body never reaches the caller.
-                keep = DiscardBody(head, waiter, FOptions.Timings.RedirectBodyLimitMs, nullptr) &&
+                keep = DiscardBody(head, waiter, Options.Timings.RedirectBodyLimitMs, nullptr) &&
                     MayKeepConnection(head, request);
                 if (!keep)
                     CloseNow();
-                if (made >= FOptions.RedirectMaximum)
+                if (made >= Options.RedirectMaximum)
                     return; // chain exhausted: empty result, no error
                 const std::string* location = head.Find("Location");
                 if (location == nullptr)
@@ -106,7 +106,7 @@ void THttpSession::Execute(const std::string& address, const TRequest& request, 
                 continue;
             }
             if (head.StatusCode / 100 == 2) {
-                keep = (StatusHasNoBody(head.StatusCode) || ReadAnswerBody(*FConnection, head, sink, waiter)) &&
+                keep = (StatusHasNoBody(head.StatusCode) || ReadAnswerBody(*Connection, head, sink, waiter)) &&
                     MayKeepConnection(head, request);
                 if (!keep)
                     CloseNow();
@@ -114,7 +114,7 @@ void THttpSession::Execute(const std::string& address, const TRequest& request, 
             }
             std::string body;
             keep =
-                DiscardBody(head, waiter, FOptions.Timings.ErrorBodyLimitMs, &body) && MayKeepConnection(head, request);
+                DiscardBody(head, waiter, Options.Timings.ErrorBodyLimitMs, &body) && MayKeepConnection(head, request);
             throw EHttpError(head.StatusCode, head.StatusLine, body);
         } catch (...) {
             if (!keep)
@@ -127,32 +127,32 @@ void THttpSession::Execute(const std::string& address, const TRequest& request, 
 THttpAnswerHead THttpSession::Exchange(const THttpUrl& url, const TRequest& request, TPumpedWaiter& waiter)
 {
     // A POST always starts on a new connection; a GET reuses one open to the same place.
-    const bool reuse = request.Method == "GET" && FConnection != nullptr && FConnection->Host() == url.Host &&
-        FConnection->Port() == url.Port && !FConnection->HasPendingInput();
+    const bool reuse = request.Method == "GET" && Connection != nullptr && Connection->Host() == url.Host &&
+        Connection->Port() == url.Port && !Connection->HasPendingInput();
     if (reuse) {
-        const uint64_t before = FConnection->BytesReceived();
+        const uint64_t before = Connection->BytesReceived();
         try {
             Send(url, request, waiter);
-            return ReadAnswerHead(*FConnection, waiter);
+            return ReadAnswerHead(*Connection, waiter);
         } catch (const EHttpAborted&) {
             throw;
         } catch (const EHttpError&) {
             // The server dropped the idle connection before answering: try once on a new one.
-            if (FConnection->BytesReceived() != before)
+            if (Connection->BytesReceived() != before)
                 throw;
         }
     }
     CloseNow();
     Connect(url, waiter);
     Send(url, request, waiter);
-    return ReadAnswerHead(*FConnection, waiter);
+    return ReadAnswerHead(*Connection, waiter);
 }
 
 void THttpSession::Connect(const THttpUrl& url, TPumpedWaiter& waiter)
 {
     const int socket = ConnectPumped(url.Host, url.Port, waiter);
     try {
-        FConnection = std::make_unique<THttpConnection>(socket, url.Host, url.Port);
+        Connection = std::make_unique<THttpConnection>(socket, url.Host, url.Port);
     } catch (...) {
         ::close(socket); // a connection that failed to build never owned it
         throw;
@@ -162,22 +162,22 @@ void THttpSession::Connect(const THttpUrl& url, TPumpedWaiter& waiter)
 void THttpSession::Send(const THttpUrl& url, const TRequest& request, TPumpedWaiter& waiter)
 {
     const bool post = request.Method == "POST";
-    if (post && FConnectionOption.empty())
-        FConnectionOption = "keep-alive"; // HTTP/1.0 asks for it explicitly
+    if (post && ConnectionOption.empty())
+        ConnectionOption = "keep-alive"; // HTTP/1.0 asks for it explicitly
     THttpRequestHead head;
     head.Method = request.Method;
     head.Target = url.Target();
     head.Version = post ? "1.0" : "1.1";
-    head.Connection = FConnectionOption;
+    head.Connection = ConnectionOption;
     head.ContentType = request.ContentType;
     head.ContentLength = post ? std::to_string(request.Body.size()) : "";
     head.Host = url.HostHeader();
     head.Accept = AcceptValue;
     head.UserAgent = UserAgentValue;
-    head.Cookie = FCookies.HeaderFor(url.Host, url.Path + url.Document, std::time(nullptr));
-    FConnection->Write(BuildRequestHead(head), waiter);
+    head.Cookie = Cookies.HeaderFor(url.Host, url.Path + url.Document, std::time(nullptr));
+    Connection->Write(BuildRequestHead(head), waiter);
     if (!request.Body.empty())
-        FConnection->Write(request.Body, waiter);
+        Connection->Write(request.Body, waiter);
 }
 
 bool THttpSession::DiscardBody(const THttpAnswerHead& head, TPumpedWaiter& waiter, int limitMs, std::string* kept)
@@ -187,8 +187,8 @@ bool THttpSession::DiscardBody(const THttpAnswerHead& head, TPumpedWaiter& waite
     try {
         // One deadline for the whole body: a peer trickling it cannot stretch the wait.
         const TPumpedWaiter::TDeadline deadline(waiter, limitMs);
-        THttpDiscardSink sink(kept, FOptions.MaxAnswerBytes);
-        return ReadAnswerBody(*FConnection, head, sink, waiter);
+        THttpDiscardSink sink(kept, Options.MaxAnswerBytes);
+        return ReadAnswerBody(*Connection, head, sink, waiter);
     } catch (const EHttpAborted&) {
         throw;
     } catch (const EHttpError&) {
@@ -200,7 +200,7 @@ bool THttpSession::MayKeepConnection(const THttpAnswerHead& head, const TRequest
 {
     // Bytes past a framed body belong to no request of ours; left there, they would be
     // read as the answer to the next one.
-    if (FConnection->HasPendingInput())
+    if (Connection->HasPendingInput())
         return false;
     const std::string* connection = head.Find("Connection");
     return request.Method == "POST" ? HeaderValueIs(connection, "keep-alive") : !HeaderValueIs(connection, "close");
@@ -208,5 +208,5 @@ bool THttpSession::MayKeepConnection(const THttpAnswerHead& head, const TRequest
 
 void THttpSession::CloseNow() noexcept
 {
-    FConnection.reset();
+    Connection.reset();
 }

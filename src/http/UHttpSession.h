@@ -35,7 +35,7 @@ private:
     class TCallGuard {
     public:
         explicit TCallGuard(THttpSession& session)
-            : FSession(session)
+            : Session(session)
         {
         }
         ~TCallGuard();
@@ -43,7 +43,7 @@ private:
         TCallGuard& operator=(const TCallGuard&) = delete;
 
     private:
-        THttpSession& FSession;
+        THttpSession& Session;
     };
 
     // Refuses a call while another waits.
@@ -60,12 +60,12 @@ private:
     bool MayKeepConnection(const THttpAnswerHead& head, const TRequest& request) const;
     void CloseNow() noexcept;
 
-    TMessagePump& FPump;
-    const TLocalClock& FClock;
-    THttpClientOptions FOptions;
-    std::unique_ptr<THttpConnection> FConnection;
-    THttpCookieStore FCookies;
-    std::string FConnectionOption; // "keep-alive" from the first POST on
+    TMessagePump& Pump;
+    const TLocalClock& Clock;
+    THttpClientOptions Options;
+    std::unique_ptr<THttpConnection> Connection;
+    THttpCookieStore Cookies;
+    std::string ConnectionOption; // "keep-alive" from the first POST on
     bool FBusy = false;
-    bool FCancelled = false;
+    bool Cancelled = false;
 };

@@ -19,42 +19,42 @@ void RequireRoom(uint64_t sofar, size_t size, uint64_t cap)
 } // namespace
 
 THttpStringSink::THttpStringSink(std::string& text, uint64_t cap)
-    : FText(text)
-    , FCap(cap)
+    : Text(text)
+    , Cap(cap)
 {
 }
 
 void THttpStringSink::Write(const char* data, size_t size)
 {
-    RequireRoom(FText.size(), size, FCap);
-    FText.append(data, size);
+    RequireRoom(Text.size(), size, Cap);
+    Text.append(data, size);
 }
 
 THttpStreamSink::THttpStreamSink(std::ostream& stream, uint64_t cap)
-    : FStream(stream)
-    , FCap(cap)
+    : Stream(stream)
+    , Cap(cap)
 {
 }
 
 void THttpStreamSink::Write(const char* data, size_t size)
 {
-    RequireRoom(FWritten, size, FCap);
-    FStream.write(data, static_cast<std::streamsize>(size));
-    if (!FStream)
+    RequireRoom(Written, size, Cap);
+    Stream.write(data, static_cast<std::streamsize>(size));
+    if (!Stream)
         throw EHttpError("Writing the answer to its destination failed.");
-    FWritten += size;
+    Written += size;
 }
 
 THttpDiscardSink::THttpDiscardSink(std::string* kept, uint64_t cap)
-    : FKept(kept)
-    , FCap(cap)
+    : Kept(kept)
+    , Cap(cap)
 {
 }
 
 void THttpDiscardSink::Write(const char* data, size_t size)
 {
-    if (FKept != nullptr && FKept->size() < KeptErrorBodyBytes)
-        FKept->append(data, std::min(size, KeptErrorBodyBytes - FKept->size()));
-    RequireRoom(FSeen, size, FCap);
-    FSeen += size;
+    if (Kept != nullptr && Kept->size() < KeptErrorBodyBytes)
+        Kept->append(data, std::min(size, KeptErrorBodyBytes - Kept->size()));
+    RequireRoom(Seen, size, Cap);
+    Seen += size;
 }

@@ -14,8 +14,8 @@ public:
     void Write(const char* data, size_t size) override;
 
 private:
-    std::string& FText;
-    uint64_t FCap;
+    std::string& Text;
+    uint64_t Cap;
 };
 
 // Writes as the body arrives and holds no copy of it.
@@ -25,9 +25,9 @@ public:
     void Write(const char* data, size_t size) override;
 
 private:
-    std::ostream& FStream;
-    uint64_t FCap;
-    uint64_t FWritten = 0;
+    std::ostream& Stream;
+    uint64_t Cap;
+    uint64_t Written = 0;
 };
 
 // Drops a body, keeping its start in `kept` (when given) for an error message.
@@ -37,7 +37,7 @@ public:
     void Write(const char* data, size_t size) override;
 
 private:
-    std::string* FKept;
-    uint64_t FCap;
-    uint64_t FSeen = 0;
+    std::string* Kept;
+    uint64_t Cap;
+    uint64_t Seen = 0;
 };

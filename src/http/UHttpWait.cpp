@@ -25,33 +25,33 @@ bool PollOnce(int fd, short events, int timeoutMs)
 } // namespace
 
 TPumpedWaiter::TPumpedWaiter(TMessagePump& pump, const bool& cancelled, const THttpTimings& timings)
-    : FPump(pump)
-    , FCancelled(cancelled)
-    , FTimings(timings)
-    , FLastPump(TClock::now())
+    : MessagePump(pump)
+    , Cancelled(cancelled)
+    , TimingLimits(timings)
+    , LastPump(TClock::now())
 {
 }
 
 void TPumpedWaiter::Pump()
 {
     ThrowIfCancelled();
-    FPump.Pump();
-    FLastPump = TClock::now();
+    MessagePump.Pump();
+    LastPump = TClock::now();
     ThrowIfCancelled();
 }
 
 void TPumpedWaiter::ThrowIfCancelled() const
 {
-    if (FCancelled)
+    if (Cancelled)
         throw EHttpAborted();
 }
 
 bool TPumpedWaiter::KeepUp()
 {
     const TClock::time_point now = TClock::now();
-    if (now - FLastPump >= std::chrono::milliseconds(FTimings.IdleSliceMs))
+    if (now - LastPump >= std::chrono::milliseconds(TimingLimits.IdleSliceMs))
         Pump();
-    return now < FDeadline;
+    return now < Deadline;
 }
 
 bool TPumpedWaiter::WaitReadable(int fd)
@@ -66,17 +66,17 @@ bool TPumpedWaiter::WaitWritable(int fd)
 
 bool TPumpedWaiter::Wait(int fd, short events)
 {
-    const auto slice = std::chrono::milliseconds(FTimings.IdleSliceMs);
+    const auto slice = std::chrono::milliseconds(TimingLimits.IdleSliceMs);
     for (;;) {
         const TClock::time_point now = TClock::now();
-        if (now >= FDeadline)
+        if (now >= Deadline)
             return false;
-        const TClock::time_point nextPump = FLastPump + slice;
+        const TClock::time_point nextPump = LastPump + slice;
         if (now >= nextPump) {
             Pump();
             continue;
         }
-        const auto left = std::min(nextPump, FDeadline) - now;
+        const auto left = std::min(nextPump, Deadline) - now;
         const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
         if (PollOnce(fd, events, static_cast<int>(std::max<decltype(ms)>(ms, 1))))
             return true;
@@ -84,13 +84,13 @@ bool TPumpedWaiter::Wait(int fd, short events)
 }
 
 TPumpedWaiter::TDeadline::TDeadline(TPumpedWaiter& waiter, int limitMs)
-    : FWaiter(waiter)
+    : Waiter(waiter)
 {
     if (limitMs > 0)
-        FWaiter.FDeadline = TClock::now() + std::chrono::milliseconds(limitMs);
+        Waiter.Deadline = TClock::now() + std::chrono::milliseconds(limitMs);
 }
 
 TPumpedWaiter::TDeadline::~TDeadline()
 {
-    FWaiter.FDeadline = TClock::time_point::max();
+    Waiter.Deadline = TClock::time_point::max();
 }

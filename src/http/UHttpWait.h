@@ -37,19 +37,19 @@ public:
         TDeadline& operator=(const TDeadline&) = delete;
 
     private:
-        TPumpedWaiter& FWaiter;
+        TPumpedWaiter& Waiter;
     };
 
-    [[nodiscard]] const THttpTimings& Timings() const { return FTimings; }
+    [[nodiscard]] const THttpTimings& Timings() const { return TimingLimits; }
 
 private:
     using TClock = std::chrono::steady_clock;
 
     bool Wait(int fd, short events);
 
-    TMessagePump& FPump;
-    const bool& FCancelled;
-    const THttpTimings& FTimings;
-    TClock::time_point FLastPump;
-    TClock::time_point FDeadline = TClock::time_point::max();
+    TMessagePump& MessagePump;
+    const bool& Cancelled;
+    const THttpTimings& TimingLimits;
+    TClock::time_point LastPump;
+    TClock::time_point Deadline = TClock::time_point::max();
 };
