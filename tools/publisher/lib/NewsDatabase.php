@@ -57,6 +57,10 @@ final class NewsDatabase
             $file = substr($dsn, strlen('sqlite:'));
             if ($forWriting && $file !== ':memory:' && !is_dir(dirname($file)))
                 @mkdir(dirname($file), 0770, true);
+        } else {
+            // The service keeps one connection to a database server in each web server process:
+            // a new one for every request (a server process, a log-in) took most of its time.
+            $options[PDO::ATTR_PERSISTENT] = !$forWriting;
         }
         $user = ($settings['user'] ?? '') === '' ? null : (string) $settings['user'];
         $password = ($settings['password'] ?? '') === '' ? null : (string) $settings['password'];
