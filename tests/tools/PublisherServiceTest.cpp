@@ -28,14 +28,6 @@ void AddNews(const TPublisherService& service, const std::string& publisher, con
                    "--published", published, "--body", body, "--target", target});
 }
 
-// The id in the admin script's line "added news ID for ...".
-std::string AddedNewsId(const std::string& out)
-{
-    const std::string lead = "added news ";
-    EXPECT_TRUE(out.starts_with(lead)) << out;
-    return out.substr(lead.size(), out.find(' ', lead.size()) - lead.size());
-}
-
 const std::string ListHeader = "id\tpublisher\tproduct\teditions\ttarget\tpublished\ttitle\n";
 
 // One service for the suite; its news get the ids 1 to 5 in the order added here.

@@ -84,6 +84,14 @@ std::vector<std::string> ServiceEnvironment(const std::string& dsn)
 
 } // namespace
 
+std::string AddedNewsId(const std::string& adminOutput)
+{
+    const std::string lead = "added news ";
+    if (!adminOutput.starts_with(lead))
+        return "";
+    return adminOutput.substr(lead.size(), adminOutput.find(' ', lead.size()) - lead.size());
+}
+
 TPublisherService::TPublisherService()
 {
     if (TestDatabaseServer().empty()) {

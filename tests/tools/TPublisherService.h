@@ -21,6 +21,9 @@ struct TAdminRun {
     std::string Err;
 };
 
+// The id in the admin script's line "added news ID for ..."; empty when it is not such a line.
+std::string AddedNewsId(const std::string& adminOutput);
+
 class TPublisherService {
 public:
     // Creates the tables (admin.php init) and starts the server.
