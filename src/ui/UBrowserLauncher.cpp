@@ -4,19 +4,21 @@
 #include "ui/UAnsiText.h"
 #include "ui/UDefaultBrowser.h"
 
-#include <QDesktopServices>
 #include <QProcess>
-#include <QUrl>
+#include <QStandardPaths>
 
 bool TDesktopBrowserLauncher::Open(const std::string& address)
 {
-    if (!address.empty())
-        return QDesktopServices::openUrl(QUrl(AnsiToQString(address), QUrl::TolerantMode));
-    // No address to hand to a handler: start the browser program itself.
+    // The browser gets the address as the settings give it, as its own argument. A QUrl would
+    // re-encode every "%" once one is stray ("%%id%%" becoming "%25%25id%25%25").
     QStringList command = DefaultBrowserCommand();
-    if (command.isEmpty())
+    if (command.isEmpty() && !address.empty())
+        command = QStringList{QStandardPaths::findExecutable(QStringLiteral("xdg-open"))};
+    if (command.isEmpty() || command.first().isEmpty())
         return false;
     const QString program = command.takeFirst();
+    if (!address.empty())
+        command << AnsiToQString(address);
     return QProcess::startDetached(program, command);
 }
 

@@ -12,7 +12,8 @@ public:
     virtual bool Open(const std::string& address) = 0;
 };
 
-// The desktop's default handler for web addresses.
+// The desktop's default browser (see DefaultBrowserCommand; else xdg-open), started with
+// the address unchanged as its last argument.
 class TDesktopBrowserLauncher : public TBrowserLauncher {
 public:
     bool Open(const std::string& address) override;

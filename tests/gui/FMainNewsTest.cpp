@@ -97,8 +97,8 @@ private slots:
         SecondId =
             Service->Admin({"add-news", "--publisher", "acme", "--product", "TW", "--editions", "BM,BG", "--title",
                             "Caf\u00e9 opens", "--published", "Dec 9, 2026", "--body", "<p>Second \u20ac5</p>"});
-        FirstId = FirstId.substr(0, FirstId.find_first_of("\r\n"));
-        SecondId = SecondId.substr(0, SecondId.find_first_of("\r\n"));
+        FirstId = AddedNewsId(FirstId);
+        SecondId = AddedNewsId(SecondId);
     }
     void init()
     {

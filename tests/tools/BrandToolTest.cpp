@@ -1,5 +1,8 @@
 // The publisher's branding tool, run as a separate process.
 #include "TTempFolder.h"
+#include "brand/UBrandRules.h"
+#include "brand/UBrandSettingsReader.h"
+#include "crypto/USettingsContainer.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +132,38 @@ TEST_F(BrandTool, HelpDescribesCommandsOptionAndExitCodes)
     for (const char* word : {"encrypt PLAIN CONTAINER", "decrypt CONTAINER PLAIN", "--passphrase TEXT", "0 success",
                              "1 the container", "2 wrong usage"})
         EXPECT_NE(Out().find(word), std::string::npos) << word;
+}
+
+TEST_F(BrandTool, AUtf8FileIsSealedInWindows1252AndTheCaptionReadsRight)
+{
+    // As a Linux editor saves it: UTF-8, here with a byte order mark.
+    const std::string utf8 = "<%%ApplicationName%%>Caf\xC3\xA9 \xE2\x82\xAC<%%/ApplicationName%%>\r\n";
+    WriteWhole(Folder.File("plain.txt"), "\xEF\xBB\xBF" + utf8);
+    ASSERT_EQ(Run("encrypt " + Quoted("plain.txt") + " " + Quoted("c.dat")), 0) << Err();
+    std::string sealed;
+    ASSERT_EQ(DecryptSettings(ReadWhole(Folder.File("c.dat")), sealed), TCryptFailure::None);
+    EXPECT_EQ(sealed, "<%%ApplicationName%%>Caf\xE9 \x80<%%/ApplicationName%%>\r\n");
+    EXPECT_EQ(WindowCaption(ParseBrandSettings(sealed)), "Caf\xE9 \x80 v2.0");
+
+    ASSERT_EQ(Run("decrypt " + Quoted("c.dat") + " " + Quoted("back.txt")), 0) << Err();
+    EXPECT_EQ(ReadWhole(Folder.File("back.txt")), utf8);
+    ASSERT_EQ(Run("--raw decrypt " + Quoted("c.dat") + " " + Quoted("raw.txt")), 0) << Err();
+    EXPECT_EQ(ReadWhole(Folder.File("raw.txt")), sealed);
+    // A Windows-1252 file is no UTF-8 and is sealed as it is, like anything with --raw.
+    ASSERT_EQ(Run("encrypt " + Quoted("raw.txt") + " " + Quoted("again.dat")), 0) << Err();
+    ASSERT_EQ(DecryptSettings(ReadWhole(Folder.File("again.dat")), sealed), TCryptFailure::None);
+    EXPECT_EQ(sealed, ReadWhole(Folder.File("raw.txt")));
+    ASSERT_EQ(Run("--raw encrypt " + Quoted("back.txt") + " " + Quoted("utf8.dat")), 0) << Err();
+    ASSERT_EQ(DecryptSettings(ReadWhole(Folder.File("utf8.dat")), sealed), TCryptFailure::None);
+    EXPECT_EQ(sealed, utf8);
+}
+
+TEST_F(BrandTool, ACharacterWindows1252LacksIsRefusedWithItsPlace)
+{
+    WriteWhole(Folder.File("plain.txt"), "\xC3\xA9\r\n\r\nab\xCE\xA9\n");
+    EXPECT_EQ(Run("encrypt " + Quoted("plain.txt") + " " + Quoted("c.dat")), 1);
+    EXPECT_NE(Err().find("line 3, column 3: \"\xCE\xA9\" (U+03A9)"), std::string::npos) << Err();
+    EXPECT_EQ(Names(), (std::set<std::string>{"plain.txt", "stderr", "stdout"}));
 }
 
 namespace {
@@ -288,4 +323,41 @@ TEST_F(BrandTool, DecryptTellsWhyTheContainerFails)
     WriteWhole(Folder.File("c.dat"), "short");
     EXPECT_EQ(Run("decrypt " + Quoted("c.dat") + " " + Quoted("out.txt")), 1);
     EXPECT_NE(Err().find("too short to be a container"), std::string::npos) << Err();
+}
+
+TEST_F(BrandCheck, ValuesAreShownInUtf8WithTheEncodingRead)
+{
+    ASSERT_EQ(Check(Element("ApplicationName", "Caf\xC3\xA9")), 0) << Out();
+    EXPECT_TRUE(Says("encoding: Windows-1252")) << Out();
+    EXPECT_TRUE(Says("caption: \"Caf\xC3\xA9 v2.0\"")) << Out();
+
+    // Sealed byte for byte from UTF-8, the caption reads as the program shows it.
+    ASSERT_EQ(Run("--raw encrypt " + Quoted("plain.txt") + " " + Quoted("dbsettings.dat")), 0) << Err();
+    ASSERT_EQ(Run("check " + Quoted("dbsettings.dat")), 0) << Out();
+    EXPECT_TRUE(Says("warning: the text was sealed in UTF-8")) << Out();
+    EXPECT_TRUE(Says("caption: \"Caf\xC3\x83\xC2\xA9 v2.0\"")) << Out();
+}
+
+TEST_F(BrandCheck, WarnsOfWhatFailsLaterAndExitsOneWhereNewsCertainlyFail)
+{
+    const std::string master = Element("BranderType", "Master") +
+        Element("MasterNewsBaseURL", "https://news.example/") + Element("GoldNewsBaseURL", "https://news.example/") +
+        Element("MasterPublID", "P1");
+    EXPECT_EQ(Check(master), 1) << Out();
+    EXPECT_TRUE(Says("error: MasterNewsBaseURL \"https://news.example/\" is no http:// address")) << Out();
+    EXPECT_TRUE(Says("warning: GoldNewsBaseURL")) << Out();
+
+    const std::string free = Element("BranderType", "Free") + Element("MasterNewsBaseURL", "http://news.example/") +
+        Element("MasterPublID", "P1") +
+        Element("Welcome1", "<p><IMG alt=x SRC = 'logo.gif'><a href=\"http://a/\">a</a><a href=#top>t</a>") +
+        Element("Welcome2", "<body background=\"file:///c:/b.jpg\"><div style=\"background:url(http://a/b.gif)\">") +
+        Element("Welcome3", "<a href=\"https://a/\">a</a> <a href=\"mailto:a@b\">b</a>") +
+        Element("Banner1", "spring.png^http://a/") + Element("Banner2", "summer.JPEG^http://a/");
+    EXPECT_EQ(Check(free), 0) << Out();
+    EXPECT_TRUE(Says("warning: the Free edition shows the news button but never asks")) << Out();
+    EXPECT_TRUE(Says("warning: Welcome1 refers to the local file \"logo.gif\": ")) << Out();
+    EXPECT_TRUE(Says("warning: Welcome2 refers to the local file \"file:///c:/b.jpg\": ")) << Out();
+    EXPECT_FALSE(Says("Welcome3 refers")) << Out();
+    EXPECT_TRUE(Says("warning: Banner1 \"spring.png\" is in no format the program shows")) << Out();
+    EXPECT_FALSE(Says("Banner2 \"summer")) << Out();
 }

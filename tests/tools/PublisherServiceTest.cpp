@@ -28,6 +28,8 @@ void AddNews(const TPublisherService& service, const std::string& publisher, con
                    "--published", published, "--body", body, "--target", target});
 }
 
+const std::string ListHeader = "id\tpublisher\tproduct\teditions\ttarget\tpublished\ttitle\n";
+
 // One service for the suite; its news get the ids 1 to 5 in the order added here.
 const TPublisherService& Service()
 {
@@ -157,10 +159,10 @@ TEST_F(PublisherService, ADatabaseThatCannotBeReadAnswersConnectionFail)
     const FormField all{"conttype", "all"};
     ASSERT_EQ(Post("getlastnews.php", Fields("P1", "TW", "BM", all), service), "INVALIDPRODUCT");
 
-    std::filesystem::remove(service.DatabaseFile());
+    service.RemoveDatabase();
     EXPECT_EQ(Post("getlastnews.php", Fields("P1", "TW", "BM", all), service), "CONNECTIONFAIL");
-    EXPECT_FALSE(std::filesystem::exists(service.DatabaseFile())) << "the service creates no database";
-    WriteWhole(service.DatabaseFile(), ""); // a database without tables
+    EXPECT_FALSE(service.DatabaseExists()) << "the service creates no database";
+    service.CreateEmptyDatabase(); // a database without tables
     EXPECT_EQ(Post("getnewsdetails.php", Fields("P1", "TW", "BM", {"newsid", "1"}), service), "CONNECTIONFAIL");
 }
 
@@ -207,19 +209,111 @@ TEST_F(PublisherService, AdminNeverGivesAnIdTwice)
                                        "now",        "--body-file", "-"};
     const TAdminRun first = Service().RunAdmin(add, "\xEF\xBB\xBF<p>from standard input</p>");
     ASSERT_EQ(first.Status, 0) << first.Err;
-    const std::string id = first.Out.substr(0, first.Out.find('\n'));
+    const std::string id = AddedNewsId(first.Out);
+    EXPECT_EQ(first.Out,
+              "added news " + id + " for product \"EMPTY\" of publisher \"P1\", editions BG,BM, target \"UA\"\n");
     EXPECT_EQ(Service().Admin({"list-news", "--product", "EMPTY"}),
-              "id\tpublisher\tproduct\teditions\ttarget\tpublished\ttitle\n" + id +
-                  "\tP1\tEMPTY\tBG,BM\tUA\tnow\tScratch\n");
+              ListHeader + id + "\tP1\tEMPTY\tBG,BM\tUA\tnow\tScratch\n");
     EXPECT_EQ(Post("getnewsdetails.php", Fields("P1", "EMPTY", "BG", {"newsid", id})),
               "<p>from$20standard$20input</p>" + EndMarker)
         << "without the byte order mark";
 
-    Service().Admin({"remove-news", id});
+    EXPECT_EQ(Service().Admin({"remove-news", id}), "removed news " + id + "\n");
     EXPECT_EQ(Service().RunAdmin({"remove-news", id}).Status, 1);
     EXPECT_EQ(Headline("BM", "EMPTY"), "OK");
     const TAdminRun second = Service().RunAdmin(add, "<p>again</p>");
     ASSERT_EQ(second.Status, 0) << second.Err;
-    EXPECT_GT(std::stoi(second.Out), std::stoi(id));
-    Service().Admin({"remove-news", std::to_string(std::stoi(second.Out))});
+    EXPECT_GT(std::stoi(AddedNewsId(second.Out)), std::stoi(id));
+    Service().Admin({"remove-news", AddedNewsId(second.Out)});
+}
+
+TEST_F(PublisherService, EveryComparisonIsExact)
+{
+    // MariaDB's text collations took "ua" and "UA " for "UA", and "p1" for "P1".
+    EXPECT_EQ(List("BM", "TW", "ua"), "OK");
+    EXPECT_EQ(List("BM", "TW", "UA "), "OK");
+    EXPECT_EQ(List("BM", "TW "), "INVALIDPRODUCT");
+    EXPECT_EQ(Post("getlastnews.php", Fields("P1 ", "TW", "BM", {"conttype", "all"})), "INVALIDUSER");
+    EXPECT_EQ(Service().Admin({"list-news", "--publisher", "p1"}), ListHeader);
+    EXPECT_EQ(Service().Admin({"list-news", "--product", "tw"}), ListHeader);
+    // Beyond the INTEGER of PostgreSQL and MySQL: no such news, rather than a failed query.
+    for (const std::string id : {"2147483648", "999999999999999999"}) {
+        EXPECT_EQ(Body(id), "INVALIDNEWS") << id;
+        EXPECT_EQ(Service().RunAdmin({"remove-news", id}).Err, "admin.php: no news " + id + "\n");
+    }
+}
+
+TEST_F(PublisherService, AdminSaysInOneLineWhatItDidOrWhatExists)
+{
+    const TPublisherService service;
+    EXPECT_EQ(service.Admin({"init"}), "the tables are ready; nothing changed\n");
+    EXPECT_EQ(service.Admin({"add-publisher", "P1", "Caf\xC3\xA9"}), "added publisher \"P1\" (Caf\xC3\xA9)\n");
+    EXPECT_EQ(service.Admin({"add-publisher", "p1"}), "added publisher \"p1\"\n");
+    EXPECT_EQ(service.Admin({"add-product", "P1", "TW", "Doza"}), "added product \"TW\" (Doza) of publisher \"P1\"\n");
+    EXPECT_EQ(service.RunAdmin({"add-publisher", "P1"}).Err, "admin.php: publisher \"P1\" exists already\n");
+    EXPECT_EQ(service.RunAdmin({"add-product", "P1", "TW"}).Err,
+              "admin.php: product \"TW\" of publisher \"P1\" exists already\n");
+}
+
+TEST_F(PublisherService, InitMakesAnOlderDatabaseCompareExactlyAndListsOtherTargets)
+{
+    const TPublisherService service;
+    // The tables as the service made them before; MariaDB compared their keys without letter case.
+    for (const char* table : {"publishers", "products", "news", "news_editions"})
+        service.Sql(std::string("DROP TABLE ") + table);
+    service.Sql("CREATE TABLE publishers (id VARCHAR(64) NOT NULL PRIMARY KEY, name VARCHAR(200) NOT NULL)");
+    service.Sql("CREATE TABLE products (publisher_id VARCHAR(64) NOT NULL, code VARCHAR(64) NOT NULL,"
+                " name VARCHAR(200) NOT NULL, PRIMARY KEY (publisher_id, code))");
+    service.Sql("CREATE TABLE news (id INTEGER NOT NULL PRIMARY KEY, publisher_id VARCHAR(64) NOT NULL,"
+                " product_code VARCHAR(64) NOT NULL, target VARCHAR(16) NOT NULL, title VARCHAR(255) NOT NULL,"
+                " published VARCHAR(100) NOT NULL, body TEXT NOT NULL)");
+    service.Sql("CREATE TABLE news_editions (news_id INTEGER NOT NULL, edition CHAR(2) NOT NULL,"
+                " PRIMARY KEY (news_id, edition))");
+    service.Sql("INSERT INTO publishers VALUES ('P1', '')");
+    service.Sql("INSERT INTO products VALUES ('P1', 'TW', '')");
+    service.Sql(
+        "INSERT INTO news VALUES (1, 'P1', 'TW', 'UA', 'Exact', 'x', 'b'), (2, 'P1', 'TW', 'ua', 'Lower', 'x', 'b'),"
+        " (3, 'P1', 'TW', 'UA ', 'Blank', 'x', 'b')");
+    service.Sql("INSERT INTO news_editions VALUES (1, 'BM'), (2, 'BM'), (3, 'BM')");
+
+    const std::string init = service.Admin({"init"});
+    EXPECT_NE(init.find("news 2 has the target \"ua\", not \"UA\""), std::string::npos) << init;
+    EXPECT_NE(init.find("news 3 has the target \"UA \", not \"UA\""), std::string::npos) << init;
+    if (service.Driver() == "mysql") {
+        EXPECT_NE(init.find("made publishers.id, products.publisher_id, products.code, news.publisher_id,"
+                            " news.product_code, news.target, news_editions.edition compare exactly"),
+                  std::string::npos)
+            << init;
+    }
+    EXPECT_EQ(Post("getlastnews.php", Fields("P1", "TW", "BM", {"conttype", "all"}), service), "1^Exact^x" + EndMarker);
+    EXPECT_EQ(service.Admin({"add-publisher", "p1"}), "added publisher \"p1\"\n");
+}
+
+TEST_F(PublisherService, AdminMeasuresABodyBeforeReadingIt)
+{
+    const TTempFolder folder;
+    const std::string largest(1048576, 'a');
+    WriteWhole(folder.File("over.html"), largest + "a");
+    WriteWhole(folder.File("huge.html"), "");
+    std::filesystem::resize_file(folder.File("huge.html"), 30000000); // took 140 s to refuse when read first
+    std::vector<std::string> add{"add-news", "--publisher", "P1",  "--product",   "EMPTY", "--editions",
+                                 "BM",       "--title",     "Big", "--published", "now",   "--body-file"};
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {"/dev/zero", "\"/dev/zero\" is no regular file"},
+        {folder.Path().string(), "is a folder"},
+        {folder.File("huge.html"), "holds 30000000 bytes; a body holds at most 1 MiB"},
+        {folder.File("over.html"), "holds 1048577 bytes"},
+    };
+    for (const auto& [file, says] : refused) {
+        add.push_back(file);
+        const TAdminRun run = Service().RunAdmin(add);
+        add.pop_back();
+        EXPECT_EQ(run.Status, 1) << file;
+        EXPECT_NE(run.Err.find(says), std::string::npos) << run.Err;
+    }
+    add.push_back("-");
+    EXPECT_NE(Service().RunAdmin(add, largest + "a").Err.find("standard input holds 1048577 bytes"), std::string::npos);
+    const TAdminRun added = Service().RunAdmin(add, "\xEF\xBB\xBF" + largest);
+    ASSERT_EQ(added.Status, 0) << added.Err;
+    Service().Admin({"remove-news", AddedNewsId(added.Out)});
 }

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <stdexcept>
 #include <string_view>
 #include <thread>
@@ -60,21 +61,49 @@ pid_t Spawn(const std::vector<std::string>& arguments, const std::vector<std::st
     return pid;
 }
 
+// The database server the tests run against instead of SQLite; empty for none.
+std::string TestDatabaseServer()
+{
+    const char* server = std::getenv("TASKWREN_TEST_DATABASE");
+    return server == nullptr ? "" : server;
+}
+
 // This process's environment with the service's database in place of any the caller set.
-std::vector<std::string> ServiceEnvironment(const std::string& databaseFile)
+std::vector<std::string> ServiceEnvironment(const std::string& dsn)
 {
     std::vector<std::string> environment;
     for (char** entry = environ; *entry != nullptr; ++entry)
         if (!std::string_view(*entry).starts_with("TASKWREN_NEWS_"))
             environment.emplace_back(*entry);
-    environment.push_back("TASKWREN_NEWS_DSN=sqlite:" + databaseFile);
+    environment.push_back("TASKWREN_NEWS_DSN=" + dsn);
+    for (const char* account : {"USER", "PASSWORD"})
+        if (const char* value = std::getenv((std::string("TASKWREN_TEST_DATABASE_") + account).c_str()))
+            environment.push_back(std::string("TASKWREN_NEWS_") + account + "=" + value);
     return environment;
 }
 
 } // namespace
 
+std::string AddedNewsId(const std::string& adminOutput)
+{
+    const std::string lead = "added news ";
+    if (!adminOutput.starts_with(lead))
+        return "";
+    return adminOutput.substr(lead.size(), adminOutput.find(' ', lead.size()) - lead.size());
+}
+
 TPublisherService::TPublisherService()
 {
+    if (TestDatabaseServer().empty()) {
+        FDsn = "sqlite:" + FFolder.File("news.sqlite");
+    } else {
+        static int made = 0;
+        FScratchName = "taskwren_test_" + std::to_string(::getpid()) + "_" + std::to_string(++made);
+        const TAdminRun created = ScratchDatabase("create");
+        if (created.Status != 0)
+            throw std::runtime_error("cannot make a scratch database on " + TestDatabaseServer() + ": " + created.Err);
+        FDsn = created.Out;
+    }
     Admin({"init"});
     // A document root of its own: the scripts linked from the service, the update directory
     // a copy that the test may rewrite.
@@ -98,7 +127,7 @@ std::string TPublisherService::Start()
 {
     const std::string logFile = FFolder.File("server.log");
     FPid = Spawn({TASKWREN_PHP, "-S", "127.0.0.1:" + std::to_string(FPort), "-t", FFolder.File("public")},
-                 ServiceEnvironment(DatabaseFile()), "/dev/null", logFile, logFile);
+                 ServiceEnvironment(FDsn), "/dev/null", logFile, logFile);
     // PHP says so once it holds the port; a bare connection could reach a stranger.
     const std::string started = "(http://127.0.0.1:" + std::to_string(FPort) + ") started";
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -121,18 +150,20 @@ std::string TPublisherService::Start()
 
 TPublisherService::~TPublisherService()
 {
-    if (FPid <= 0)
-        return;
-    ::kill(-FPid, SIGTERM);
-    int status = 0;
-    for (int waited = 0; ::waitpid(FPid, &status, WNOHANG) == 0; ++waited) {
-        if (waited == 200) { // two seconds
-            ::kill(-FPid, SIGKILL);
-            ::waitpid(FPid, &status, 0);
-            break;
+    if (FPid > 0) {
+        ::kill(-FPid, SIGTERM);
+        int status = 0;
+        for (int waited = 0; ::waitpid(FPid, &status, WNOHANG) == 0; ++waited) {
+            if (waited == 200) { // two seconds
+                ::kill(-FPid, SIGKILL);
+                ::waitpid(FPid, &status, 0);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    if (!FScratchName.empty())
+        static_cast<void>(ScratchDatabase("drop"));
 }
 
 std::string TPublisherService::BaseAddress() const
@@ -162,11 +193,52 @@ std::string TPublisherService::Admin(const std::vector<std::string>& arguments) 
 
 TAdminRun TPublisherService::RunAdmin(const std::vector<std::string>& arguments, const std::string& input) const
 {
-    std::vector<std::string> command{TASKWREN_PHP, PublisherDir + "/admin.php"};
+    return RunPhp(PublisherDir + "/admin.php", arguments, input);
+}
+
+void TPublisherService::Sql(const std::string& statement) const
+{
+    const TAdminRun run = RunPhp(TASKWREN_TEST_TOOLS_DIR "/database.php", {"exec", statement});
+    if (run.Status != 0)
+        throw std::runtime_error("SQL failed: " + statement + ": " + run.Out + run.Err);
+}
+
+void TPublisherService::RemoveDatabase() const
+{
+    if (FScratchName.empty())
+        std::filesystem::remove(FFolder.File("news.sqlite"));
+    else if (ScratchDatabase("drop").Status != 0)
+        throw std::runtime_error("cannot drop " + FScratchName);
+}
+
+bool TPublisherService::DatabaseExists() const
+{
+    if (FScratchName.empty())
+        return std::filesystem::exists(FFolder.File("news.sqlite"));
+    return ScratchDatabase("exists").Status == 0;
+}
+
+void TPublisherService::CreateEmptyDatabase() const
+{
+    if (FScratchName.empty())
+        FFolder.Write("news.sqlite", "");
+    else if (ScratchDatabase("create").Status != 0)
+        throw std::runtime_error("cannot create " + FScratchName);
+}
+
+TAdminRun TPublisherService::ScratchDatabase(const std::string& command) const
+{
+    return RunPhp(TASKWREN_TEST_TOOLS_DIR "/database.php", {command, FScratchName});
+}
+
+TAdminRun TPublisherService::RunPhp(const std::string& script, const std::vector<std::string>& arguments,
+                                    const std::string& input) const
+{
+    std::vector<std::string> command{TASKWREN_PHP, script};
     command.insert(command.end(), arguments.begin(), arguments.end());
     FFolder.Write("admin.in", input);
-    const pid_t pid = Spawn(command, ServiceEnvironment(DatabaseFile()), FFolder.File("admin.in"),
-                            FFolder.File("admin.out"), FFolder.File("admin.err"));
+    const pid_t pid = Spawn(command, ServiceEnvironment(FDsn), FFolder.File("admin.in"), FFolder.File("admin.out"),
+                            FFolder.File("admin.err"));
     int status = 0;
     pid_t ended;
     while ((ended = ::waitpid(pid, &status, 0)) == -1 && errno == EINTR) { }

@@ -3,6 +3,10 @@
 // database in a fresh temporary folder, its admin script, and PHP's built-in web server on a
 // free loopback port in a process group of its own, stopped on destruction. No Qt.
 // Throws std::runtime_error when PHP is missing or the server does not start.
+//
+// With TASKWREN_TEST_DATABASE set to a database server's PDO data source name without a
+// database name (TASKWREN_TEST_DATABASE_USER and _PASSWORD its account), the database is a
+// scratch database made on that server instead, and dropped on destruction.
 
 #include "TTempFolder.h"
 
@@ -16,6 +20,9 @@ struct TAdminRun {
     std::string Out;
     std::string Err;
 };
+
+// The id in the admin script's line "added news ID for ..."; empty when it is not such a line.
+std::string AddedNewsId(const std::string& adminOutput);
 
 class TPublisherService {
 public:
@@ -39,16 +46,29 @@ public:
     // The same for a run that may fail; `input` is its standard input.
     [[nodiscard]] TAdminRun RunAdmin(const std::vector<std::string>& arguments, const std::string& input = "") const;
 
-    // The SQLite file the service reads.
-    [[nodiscard]] std::string DatabaseFile() const { return FFolder.File("news.sqlite"); }
+    // Runs one SQL statement on the service's database.
+    void Sql(const std::string& statement) const;
+    // "sqlite", "pgsql" or "mysql".
+    [[nodiscard]] std::string Driver() const { return FDsn.substr(0, FDsn.find(':')); }
+    // Removes the database (the SQLite file); whether it exists; an empty one in its place.
+    void RemoveDatabase() const;
+    [[nodiscard]] bool DatabaseExists() const;
+    void CreateEmptyDatabase() const;
     // What the server printed so far: its request log and PHP's error messages.
     [[nodiscard]] std::string ServerLog() const { return FFolder.Read("server.log"); }
 
 private:
     // Starts the server on FPort; "" once it serves there, else what it printed.
     std::string Start();
+    // Runs "php SCRIPT ARGUMENTS" against this service's database.
+    [[nodiscard]] TAdminRun RunPhp(const std::string& script, const std::vector<std::string>& arguments,
+                                   const std::string& input = "") const;
+    // The scratch database on the server: "create", "exists" or "drop".
+    [[nodiscard]] TAdminRun ScratchDatabase(const std::string& command) const;
 
     TTempFolder FFolder;
+    std::string FDsn;         // the service's data source name
+    std::string FScratchName; // the scratch database on a server; empty for SQLite
     int FPort = 0;
     pid_t FPid = -1;
 };

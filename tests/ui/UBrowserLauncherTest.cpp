@@ -65,6 +65,25 @@ private slots:
         QCOMPARE(found, (QStringList{"webby", "--fresh"}));
         QCOMPARE(none, QStringList{});
     }
+
+    void theDesktopBrowserGetsTheAddressUnchanged()
+    {
+        // A stray "%" once made the whole address re-encoded: "%%id%%" reached the browser as
+        // "%25%25id%25%25".
+        TTempFolder bin;
+        bin.Write("x-www-browser", "#!/bin/sh\nprintf '%s' \"$1\" >\"$0.part\" && /bin/mv \"$0.part\" \"$0.out\"\n");
+        std::filesystem::permissions(bin.File("x-www-browser"), std::filesystem::perms::owner_all);
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(bin.Path().string()));
+        const std::string address = "http://shop.example/go?a=1&low=%%affiliateid%%&x=%41 \xE9";
+        TDesktopBrowserLauncher launcher;
+        const bool started = launcher.Open(address);
+        qputenv("PATH", oldPath);
+        QVERIFY(started);
+        QTRY_VERIFY(std::filesystem::exists(bin.File("x-www-browser.out")));
+        QCOMPARE(bin.Read("x-www-browser.out"),
+                 std::string("http://shop.example/go?a=1&low=%%affiliateid%%&x=%41 \xC3\xA9"));
+    }
 };
 
 QTEST_MAIN(UBrowserLauncherTest)

@@ -1,5 +1,6 @@
 #include "BrandCheck.h"
 
+#include "CheckWarnings.h"
 #include "ElementScan.h"
 #include "brand/UBrandChoice.h"
 #include "brand/UBrandRules.h"
@@ -8,13 +9,15 @@
 #include "common/UProgramFolder.h"
 #include "crypto/USettingsContainer.h"
 #include "common/UWebAddress.h"
+#include "common/UWindows1252.h"
 
 #include <filesystem>
 #include <ostream>
 
 namespace {
 
-// A value on one line: control bytes written as escapes.
+// A value on one line, in UTF-8: control bytes and the bytes Windows-1252 leaves undefined
+// written as escapes.
 std::string Shown(std::string_view value)
 {
     static constexpr char Hex[] = "0123456789abcdef";
@@ -27,10 +30,11 @@ std::string Shown(std::string_view value)
             shown += "\\n";
         else if (c == '"' || c == '\\')
             shown += std::string("\\") + c;
-        else if (byte < 0x20 || byte == 0x7F)
+        else if (byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 ||
+                 byte == 0x9D)
             shown += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 15];
         else
-            shown += c;
+            shown += Windows1252ToUtf8(std::string_view(&c, 1));
     }
     return shown + "\"";
 }
@@ -134,6 +138,7 @@ int CheckSettings(const std::string& settingsPath, const std::optional<std::stri
     const std::optional<std::string> plain = Decrypted(settingsPath, out, failed);
     if (!plain)
         return CheckSomethingLost;
+    ReportEncoding(*plain, out);
     std::vector<TElementRead> reads;
     const TBrandSettings settings = ParseBrandSettings(*plain, &reads);
     ReportValues(reads, settings, out);
@@ -142,7 +147,8 @@ int CheckSettings(const std::string& settingsPath, const std::optional<std::stri
         out << "error: " << problem << '\n';
     WarnEntries(settings, bannerFolder, out);
     ReportNewsButton(settings, out);
+    const bool fails = ReportPitfalls(settings, out);
     if (lost.empty())
         out << "every element in the file is read\n";
-    return failed || !lost.empty() ? CheckSomethingLost : CheckAllRead;
+    return failed || fails || !lost.empty() ? CheckSomethingLost : CheckAllRead;
 }

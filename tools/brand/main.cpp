@@ -1,49 +1,63 @@
 // taskwren-brand: lets a publisher make and read the encrypted settings file of a branded copy.
 #include "BrandCheck.h"
-#include "crypto/USettingsContainer.h"
+#include "PlainText.h"
+#include "common/UErrors.h"
+#include "common/UProgramFolder.h"
+#include "common/UWindows1252.h"
 #include "crypto/AesLib.h"
+#include "crypto/USettingsContainer.h"
 
-#include <cstdio>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
-
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int ExitMismatch = 1;
 constexpr int ExitUsage = 2;
 
-constexpr const char* HelpText = "Usage: taskwren-brand [--passphrase TEXT] encrypt PLAIN CONTAINER\n"
-                                 "       taskwren-brand [--passphrase TEXT] decrypt CONTAINER PLAIN\n"
+constexpr const char* HelpText = "Usage: taskwren-brand [--passphrase TEXT] [--raw] encrypt PLAIN CONTAINER\n"
+                                 "       taskwren-brand [--passphrase TEXT] [--raw] decrypt CONTAINER PLAIN\n"
                                  "       taskwren-brand check SETTINGS [FOLDER]\n"
                                  "       taskwren-brand --help\n"
                                  "\n"
                                  "Makes and reads the encrypted settings file (dbsettings.dat) of a branded copy.\n"
+                                 "The program reads its settings in Windows-1252.\n"
                                  "\n"
-                                 "  encrypt   enciphers the file PLAIN into a new container CONTAINER\n"
-                                 "  decrypt   checks the container CONTAINER and writes its plain text to PLAIN;\n"
-                                 "            nothing is written unless the password verifier and the\n"
+                                 "  encrypt   enciphers the file PLAIN into a new container CONTAINER; a PLAIN in\n"
+                                 "            UTF-8 (as Linux editors save it) is converted to Windows-1252, and a\n"
+                                 "            character Windows-1252 lacks is refused with its line and column;\n"
+                                 "            any other PLAIN is taken as Windows-1252 already\n"
+                                 "  decrypt   checks the container CONTAINER and writes its plain text to PLAIN in\n"
+                                 "            UTF-8; nothing is written unless the password verifier and the\n"
                                  "            authentication code both match\n"
-                                 "  check     reports the settings file SETTINGS as the program reads it: every\n"
-                                 "            value in reading order, the elements it never reads, entries\n"
-                                 "            without an address, the banner files missing in FOLDER, and\n"
-                                 "            whether the news button shows; always the program's passphrase\n"
+                                 "  check     reports the settings file SETTINGS as the program reads it, in UTF-8:\n"
+                                 "            the encoding, every value in reading order, the elements it never\n"
+                                 "            reads, entries without an address, the banner files missing in FOLDER,\n"
+                                 "            and whether the news button shows; always the program's passphrase.\n"
+                                 "            Errors (exit status 1): an element the program never reads; a news\n"
+                                 "            address of the edition that the program cannot ask (only http://\n"
+                                 "            works; with https:// every request fails). Warnings (exit status 0):\n"
+                                 "            a text sealed as UTF-8, a banner format the program does not show\n"
+                                 "            (it shows gif, bmp, ico, jpg, jpeg, wmf, emf), the Free edition (its\n"
+                                 "            news button never fetches), a welcome page that refers to local files,\n"
+                                 "            a missing banner file, an entry without an address\n"
                                  "\n"
                                  "  --passphrase TEXT  use TEXT instead of the program's settings passphrase\n"
                                  "                     (up to 31 characters AES-128, 32 to 47 AES-192,\n"
                                  "                     48 to 128 AES-256)\n"
+                                 "  --raw              encrypt or decrypt the bytes as they are, unconverted\n"
                                  "  --help             show this text\n"
                                  "\n"
                                  "Exit status: 0 success; 1 the container does not match the passphrase or is\n"
-                                 "damaged, or (check) the settings file is missing, cannot be read or holds an\n"
-                                 "element the program never reads; 2 wrong usage, or (encrypt, decrypt) a file\n"
-                                 "that cannot be read or written.\n";
+                                 "damaged, (encrypt) PLAIN holds a character Windows-1252 lacks, or\n"
+                                 "(check) the settings file is missing, cannot be read or holds an error above;\n"
+                                 "2 wrong usage, or (encrypt, decrypt) a file that cannot be read or written.\n";
 
 int Fail(int status, const std::string& message)
 {
@@ -58,87 +72,62 @@ int UsageError(const std::string& message)
     return ExitUsage;
 }
 
-// The output goes to a new temporary file beside the target and replaces it only on success,
-// so a failed run leaves no partial or unauthenticated file behind. mkstemp picks a name no
-// other file has, so no file of the user's is overwritten or removed on the way.
-// Returns an empty path when the file cannot be made.
-std::filesystem::path TemporaryBeside(const std::string& target)
+// The whole file; none when it cannot be opened or read.
+std::optional<std::string> ReadWhole(const std::string& path)
 {
-    std::string name = target + ".XXXXXX";
-    const int descriptor = mkstemp(name.data());
-    if (descriptor == -1)
-        return {};
-    // mkstemp makes the file 0600; give the result the mode a plain new file would have.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(descriptor, 0666 & ~mask);
-    close(descriptor);
-    return name;
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open())
+        return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    while (file.read(buffer, sizeof buffer), file.gcount() > 0)
+        bytes.append(buffer, static_cast<std::size_t>(file.gcount()));
+    if (file.bad()) // a read error, or a folder
+        return std::nullopt;
+    return bytes;
 }
 
-int Run(const std::string& command, const std::string& passphrase, const std::string& from, const std::string& to)
+int Run(const std::string& command, const std::string& passphrase, const std::string& from, const std::string& to,
+        bool raw)
 {
     if (passphrase.size() > FileCipherMaxPassphrase)
         return UsageError("the passphrase is longer than 128 characters");
-    std::ifstream source(from, std::ios::binary);
-    if (!source.is_open())
-        return Fail(ExitUsage, "cannot open \"" + from + "\"");
-    const std::filesystem::path partial = TemporaryBeside(to);
-    if (partial.empty())
-        return Fail(ExitUsage, "cannot create a file beside \"" + to + "\"");
-    std::ofstream destination(partial, std::ios::binary | std::ios::trunc);
-    if (!destination.is_open()) {
-        std::error_code ignored;
-        std::filesystem::remove(partial, ignored);
-        return Fail(ExitUsage, "cannot create \"" + partial.string() + "\"");
+    const std::optional<std::string> input = ReadWhole(from);
+    if (!input)
+        return Fail(ExitUsage, "cannot read \"" + from + "\"");
+
+    // Everything is done in memory first, so a refusal or a failed check writes nothing.
+    TEncryption encryption(passphrase, SettingsBufferSize);
+    std::ostringstream output;
+    if (command == "encrypt") {
+        std::string refusal;
+        const std::optional<std::string> text = raw ? input : TextToSeal(*input, refusal);
+        if (!text)
+            return Fail(ExitMismatch, "\"" + from + "\": " + refusal);
+        std::istringstream source(*text);
+        if (!encryption.EncryptStream(source, output))
+            return Fail(ExitUsage, "cannot encipher \"" + from + "\"");
+    } else {
+        std::istringstream source(*input);
+        std::ostringstream decrypted;
+        if (!encryption.DecryptStream(source, &decrypted, static_cast<std::int64_t>(input->size())))
+            return Fail(ExitMismatch,
+                        "\"" + from + "\": " + std::string(CryptFailureText(encryption.Failure())) + "; nothing written");
+        // Editors read UTF-8; the container holds the program's Windows-1252.
+        const std::string text = std::move(decrypted).str();
+        output << (raw ? text : Windows1252ToUtf8(text));
     }
 
-    TEncryption encryption(passphrase, SettingsBufferSize);
-    int status = 0;
-    std::string message;
-    if (command == "encrypt") {
-        if (!encryption.EncryptStream(source, destination)) {
-            status = ExitUsage;
-            message = encryption.Failure() == TCryptFailure::Read ? "cannot read \"" + from + "\""
-                                                                  : "cannot write \"" + partial.string() + "\"";
-        }
-    } else {
-        std::error_code error;
-        const auto length = std::filesystem::file_size(from, error);
-        if (error) {
-            status = ExitUsage;
-            message = "cannot read \"" + from + "\"";
-        } else if (!encryption.DecryptStream(source, &destination, static_cast<std::int64_t>(length))) {
-            // A failed read or write (disk full, I/O error) is a file error, not a bad container.
-            const TCryptFailure failure = encryption.Failure();
-            if (failure == TCryptFailure::Write) {
-                status = ExitUsage;
-                message = "cannot write \"" + partial.string() + "\"";
-            } else if (failure == TCryptFailure::Read) {
-                status = ExitUsage;
-                message = "cannot read \"" + from + "\"";
-            } else {
-                status = ExitMismatch;
-                message = "\"" + from + "\": " + std::string(CryptFailureText(failure)) + "; nothing written";
-            }
-        }
-    }
-    destination.close();
-    if (status == 0 && destination.fail()) {
-        status = ExitUsage;
-        message = "cannot write \"" + partial.string() + "\"";
-    }
-    std::error_code error;
-    if (status == 0) {
-        std::filesystem::rename(partial, to, error);
-        if (error) {
-            status = ExitUsage;
-            message = "cannot write \"" + to + "\": " + error.message();
-        }
-    }
-    if (status != 0) {
-        std::filesystem::remove(partial, error);
-        return Fail(status, message);
+    // Replaced through a temporary file beside it, as the program saves its own files, so a
+    // failed write leaves no partial or unauthenticated file behind.
+    const std::filesystem::path target(to);
+    try {
+        TProgramFolder folder(target.has_parent_path() ? target.parent_path() : std::filesystem::path("."));
+        folder.WriteFile(target.filename().string(), std::move(output).str());
+    } catch (const EFileError& error) {
+        std::string message = error.what(); // "Cannot write ...", told in the tool's own lower case
+        message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
+        return Fail(ExitUsage, message);
     }
     return 0;
 }
@@ -150,6 +139,7 @@ int main(int argc, char** argv)
     std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string passphrase = SettingsPassphrase;
     bool passphraseGiven = false;
+    bool raw = false;
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "--help" || arguments[i] == "-h") {
@@ -161,6 +151,8 @@ int main(int argc, char** argv)
                 return UsageError("--passphrase needs a value");
             passphrase = arguments[i];
             passphraseGiven = true;
+        } else if (arguments[i] == "--raw") {
+            raw = true;
         } else if (arguments[i].starts_with("--")) {
             return UsageError("unknown option " + arguments[i]);
         } else {
@@ -172,10 +164,12 @@ int main(int argc, char** argv)
             return UsageError("expected check SETTINGS [FOLDER]");
         if (passphraseGiven)
             return UsageError("check reads with the program's passphrase; --passphrase does not apply");
+        if (raw)
+            return UsageError("check reads as the program reads; --raw does not apply");
         return CheckSettings(positional[1], positional.size() == 3 ? std::optional(positional[2]) : std::nullopt,
                              std::cout);
     }
     if (positional.size() != 3 || (positional[0] != "encrypt" && positional[0] != "decrypt"))
         return UsageError("expected encrypt PLAIN CONTAINER, decrypt CONTAINER PLAIN or check SETTINGS [FOLDER]");
-    return Run(positional[0], passphrase, positional[1], positional[2]);
+    return Run(positional[0], passphrase, positional[1], positional[2], raw);
 }

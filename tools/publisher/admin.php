@@ -13,12 +13,15 @@ require __DIR__ . '/lib/NewsDatabase.php';
 const USAGE = <<<'TEXT'
 Usage: php admin.php COMMAND [ARGUMENTS]
 
-  init                               create the tables; again, it changes nothing
+  init                               create the tables; again, it changes nothing (but
+                                     makes an older MySQL or MariaDB database compare ids,
+                                     codes and targets exactly, and lists the news whose
+                                     target is not "UA", which no copy receives)
   add-publisher ID [NAME]            add a publisher; ID is the publisher id of its copies
   add-product PUBLISHER CODE [NAME]  add a product (the copies' BranderCode) of a publisher
   add-news --publisher ID --product CODE --editions LIST --title TEXT --published TEXT
            (--body-file FILE | --body HTML) [--target TARGET]
-                                     add a news item and print its id
+                                     add a news item and say its id
   list-news [--publisher ID] [--product CODE]
                                      list the news, newest first, one a line, tab-separated
   remove-news ID                     remove a news item
@@ -26,14 +29,17 @@ Usage: php admin.php COMMAND [ARGUMENTS]
 
 LIST names the editions the news is for, separated by commas: BM (Master), BP (Platinum),
 BG (Gold). TARGET is "UA" unless given; the program asks for "UA" news only. FILE "-" reads
-the body from standard input. Ids and codes are 1 to 64 visible ASCII characters.
+the body from standard input. A body holds at most 1 MiB (1,048,576 bytes of UTF-8), which
+is more than real news need. Ids and codes are 1 to 64 visible ASCII characters, targets 1
+to 16 letters or digits; all are compared exactly, letter case included.
 
 Texts are UTF-8 and reach the program in Windows-1252: a character that code page lacks
 becomes "?" in a title or publication text and a character reference (&#...;) in a body.
 A title or publication text may not hold "^", "¯" or line breaks (the program splits at them).
 
 The database is the PDO data source name in config.php, or TASKWREN_NEWS_DSN (with
-TASKWREN_NEWS_USER and TASKWREN_NEWS_PASSWORD) when that is set.
+TASKWREN_NEWS_USER and TASKWREN_NEWS_PASSWORD) when that is set. When config.php holds the
+password, init makes it unreadable to other local users.
 
 Exit status: 0 success; 1 refused or failed; 2 wrong usage.
 
@@ -89,11 +95,15 @@ function checkedCode(string $what, string $value): string
     return $value;
 }
 
+// Bodies are bounded in bytes of UTF-8 as stored: 1 MiB comfortably holds real news, and the
+// program shows a body whole in one HTML view.
+const LARGEST_BODY = 1048576;
+
 function checkedText(string $what, string $value, int $longest, bool $oneField): string
 {
-    $length = @iconv_strlen($value, 'UTF-8');
-    if ($length === false)
+    if (preg_match('//u', $value) !== 1)
         refuse("the $what is not UTF-8 text");
+    $length = strlen($value) - preg_match_all('/[\x80-\xBF]/', $value); // continuation bytes start no character
     if ($oneField && ($length === 0 || preg_match('/[\x00-\x1F\x7F^\x{AF}]/u', $value) === 1))
         refuse("the $what is empty or holds \"^\", \"¯\" or a line break or other control character");
     if ($length > $longest)
@@ -112,17 +122,93 @@ function checkedEditions(string $list): array
     return $editions;
 }
 
+function bodyTooLong(string $holder, int $bytes): never
+{
+    refuse("$holder holds $bytes bytes; a body holds at most 1 MiB (1,048,576 bytes of UTF-8)");
+}
+
+// The body, without a byte order mark. A file is measured before it is read, and no more of
+// it is read than a body may hold, a byte order mark and one byte beyond.
 function readBody(array $options): string
 {
     if (isset($options['body']) === isset($options['body-file']))
         usage('give the body with either --body or --body-file');
-    if (isset($options['body']))
-        return $options['body'];
-    $file = $options['body-file'];
-    $body = @file_get_contents($file === '-' ? 'php://stdin' : $file);
+    $room = LARGEST_BODY + 4;
+    $file = $options['body-file'] ?? null;
+    if ($file === null) {
+        $body = $options['body'];
+    } elseif ($file === '-') {
+        $body = stream_get_contents(STDIN, $room);
+    } else {
+        if (!file_exists($file))
+            refuse("no file \"$file\"");
+        if (!is_file($file))
+            refuse("\"$file\" is " . (is_dir($file) ? 'a folder' : 'no regular file') . ', not a body');
+        $size = @filesize($file);
+        if ($size !== false && $size > $room)
+            bodyTooLong("\"$file\"", $size);
+        $body = @file_get_contents($file, false, null, 0, $room);
+    }
     if ($body === false)
         refuse("cannot read \"$file\"");
-    return str_starts_with($body, "\xEF\xBB\xBF") ? substr($body, 3) : $body;
+    if (str_starts_with($body, "\xEF\xBB\xBF"))
+        $body = substr($body, 3);
+    if (strlen($body) > LARGEST_BODY)
+        bodyTooLong($file === null ? 'the body' : ($file === '-' ? 'standard input' : "\"$file\""), strlen($body));
+    if ($body === '')
+        refuse('the body is empty');
+    return checkedText('body', $body, LARGEST_BODY, false);
+}
+
+// Runs $insert, refusing a key that exists. $stored gives the key the database holds for the
+// given one: on an older MySQL or MariaDB database it may differ in letter case.
+function insertOnce(callable $insert, callable $named, string $given, callable $stored): void
+{
+    if ($stored() === $given)
+        refuse($named($given) . ' exists already');
+    try {
+        $insert();
+    } catch (PDOException $failure) {
+        $existing = $stored();
+        if ($existing === null || !in_array((string) $failure->getCode(), ['23000', '23505'], true))
+            throw $failure;
+        refuse($existing === $given ? $named($given) . ' exists already'
+            : $named($existing) . " exists, and this database takes \"$given\" for the same;"
+                . ' "php admin.php init" makes it compare exactly');
+    }
+}
+
+function named(string $name): string
+{
+    return $name === '' ? '' : " ($name)";
+}
+
+// config.php holds the database password when it names one: no other local user may read it.
+function protectConfig(): void
+{
+    $settings = require NewsDatabase::CONFIG;
+    $mode = @fileperms(NewsDatabase::CONFIG);
+    if (($settings['password'] ?? '') === '' || $mode === false || ($mode & 0007) === 0)
+        return;
+    if (@chmod(NewsDatabase::CONFIG, $mode & 0770))
+        printf("made config.php, which holds the database password, unreadable to other users (mode %04o)\n", $mode & 0770);
+    else
+        fwrite(STDERR, "admin.php: warning: config.php holds the database password and other users may read it\n");
+}
+
+function init(NewsDatabase $database): void
+{
+    $done = $database->createTables();
+    if ($done['created'] === [] && $done['exact'] === [])
+        echo "the tables are ready; nothing changed\n";
+    elseif ($done['created'] !== [])
+        echo 'created the tables ', implode(', ', $done['created']), "\n";
+    if ($done['exact'] !== [])
+        echo 'made ', implode(', ', $done['exact']), ' compare exactly (letter case and trailing blanks count)', "\n";
+    foreach ($database->newsOfOtherTargets('UA') as $news)
+        echo "news {$news['id']} has the target \"{$news['target']}\", not \"UA\": copies ask for \"UA\" only,",
+            " so none receives it (left as it is)\n";
+    protectConfig();
 }
 
 function addNews(NewsDatabase $database, array $options): void
@@ -136,16 +222,16 @@ function addNews(NewsDatabase $database, array $options): void
         'target' => $options['target'] ?? 'UA',
         'title' => checkedText('title', $options['title'], 255, true),
         'published' => checkedText('publication text', $options['published'], 100, true),
-        'body' => checkedText('body', readBody($options), 1000000, false),
+        'body' => readBody($options),
     ];
-    if ($news['body'] === '')
-        refuse('the body is empty');
     if (preg_match('/^[A-Za-z0-9]{1,16}$/', $news['target']) !== 1)
         refuse("the target \"{$news['target']}\" is not 1 to 16 letters or digits");
     $editions = checkedEditions($options['editions']);
     if (!$database->hasProduct($news['publisher'], $news['product']))
         refuse("no product \"{$news['product']}\" of publisher \"{$news['publisher']}\"");
-    echo $database->addNews($news, $editions), "\n";
+    $id = $database->addNews($news, $editions);
+    echo "added news $id for product \"{$news['product']}\" of publisher \"{$news['publisher']}\", editions ",
+        implode(',', $editions), ", target \"{$news['target']}\"\n";
 }
 
 function listNews(NewsDatabase $database, array $options): void
@@ -177,22 +263,24 @@ function run(array $arguments): void
     $database = NewsDatabase::open(true);
     switch ($command) {
         case 'init':
-            $database->createTables();
-            echo "tables ready\n";
+            init($database);
             break;
         case 'add-publisher':
             $id = checkedCode('publisher id', $arguments[0]);
-            if ($database->hasPublisher($id))
-                refuse("publisher \"$id\" exists already");
-            $database->addPublisher($id, checkedText('name', $arguments[1] ?? '', 200, false));
+            $name = checkedText('name', $arguments[1] ?? '', 200, false);
+            insertOnce(fn () => $database->addPublisher($id, $name), fn (string $key): string => "publisher \"$key\"",
+                $id, fn (): ?string => $database->storedPublisher($id));
+            echo "added publisher \"$id\"", named($name), "\n";
             break;
         case 'add-product':
             [$publisher, $code] = [$arguments[0], checkedCode('product code', $arguments[1])];
+            $name = checkedText('name', $arguments[2] ?? '', 200, false);
             if (!$database->hasPublisher($publisher))
                 refuse("no publisher \"$publisher\"");
-            if ($database->hasProduct($publisher, $code))
-                refuse("product \"$code\" of publisher \"$publisher\" exists already");
-            $database->addProduct($publisher, $code, checkedText('name', $arguments[2] ?? '', 200, false));
+            insertOnce(fn () => $database->addProduct($publisher, $code, $name),
+                fn (string $key): string => "product \"$key\" of publisher \"$publisher\"", $code,
+                fn (): ?string => $database->storedProduct($publisher, $code));
+            echo "added product \"$code\"", named($name), " of publisher \"$publisher\"\n";
             break;
         case 'add-news':
             addNews($database, $options);
@@ -203,8 +291,10 @@ function run(array $arguments): void
         case 'remove-news':
             if (preg_match('/^[0-9]{1,18}$/', $arguments[0]) !== 1)
                 usage("\"{$arguments[0]}\" is no news id");
-            if (!$database->removeNews((int) $arguments[0]))
+            $id = (int) $arguments[0];
+            if ($id > NewsDatabase::LARGEST_ID || !$database->removeNews($id))
                 refuse("no news {$arguments[0]}");
+            echo "removed news $id\n";
             break;
     }
 }
@@ -218,5 +308,8 @@ try {
     exit($failure->getCode());
 } catch (PDOException $failure) {
     fwrite(STDERR, "admin.php: database: {$failure->getMessage()}\n");
+    exit(1);
+} catch (RuntimeException $failure) {
+    fwrite(STDERR, "admin.php: {$failure->getMessage()}\n");
     exit(1);
 }

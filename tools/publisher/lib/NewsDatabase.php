@@ -1,13 +1,28 @@
 <?php
 // The news database behind one PDO data source name: SQLite, PostgreSQL or MySQL. The SQL is
-// kept to what all three share; the one difference (the type of a long text) is chosen in
-// createTables. Texts are stored as UTF-8.
+// kept to what all three share; the differences (the types of keys and long texts, the
+// character set) are chosen in createTables. Texts are stored as UTF-8.
 declare(strict_types=1);
 
 final class NewsDatabase
 {
     // The editions a news item can be addressed to, as the program sends them in "prodtype".
     public const EDITIONS = ['BM', 'BP', 'BG'];
+
+    public const CONFIG = __DIR__ . '/../config.php';
+
+    // The largest news id: the INTEGER of PostgreSQL and MySQL. A larger one is no news on
+    // every database, rather than a failed query on some.
+    public const LARGEST_ID = 2147483647;
+
+    // The columns requests and filters compare, with their length. MySQL's and MariaDB's text
+    // collations ignore letter case and trailing blanks ("ua", "UA " equal "UA"), so there
+    // they are binary strings, which compare exactly as SQLite and PostgreSQL do.
+    private const KEY_COLUMNS = [
+        ['publishers', 'id', 64], ['products', 'publisher_id', 64], ['products', 'code', 64],
+        ['news', 'publisher_id', 64], ['news', 'product_code', 64], ['news', 'target', 16],
+        ['news_editions', 'edition', 2],
+    ];
 
     private function __construct(private readonly PDO $pdo)
     {
@@ -16,7 +31,7 @@ final class NewsDatabase
     // The data source name, user and password: config.php, overridden by the environment.
     public static function settings(): array
     {
-        $settings = require __DIR__ . '/../config.php';
+        $settings = require self::CONFIG;
         $variables = ['dsn' => 'TASKWREN_NEWS_DSN', 'user' => 'TASKWREN_NEWS_USER', 'password' => 'TASKWREN_NEWS_PASSWORD'];
         foreach ($variables as $key => $variable) {
             $value = getenv($variable);
@@ -26,10 +41,13 @@ final class NewsDatabase
         return $settings;
     }
 
-    // Throws PDOException. The service opens an SQLite file read-only, so a missing file
-    // is a failure rather than a new empty database; the admin script may create it.
+    // Throws PDOException, or RuntimeException when config.php cannot be read. The service
+    // opens an SQLite file read-only, so a missing file is a failure rather than a new empty
+    // database; the admin script may create it.
     public static function open(bool $forWriting): self
     {
+        if (!is_readable(self::CONFIG))
+            throw new RuntimeException('cannot read ' . self::CONFIG . ': give the web server\'s group read access');
         $settings = self::settings();
         $dsn = (string) $settings['dsn'];
         $options = [PDO::ATTR_ERRMODE => PDO::ERRMODE_EXCEPTION, PDO::ATTR_DEFAULT_FETCH_MODE => PDO::FETCH_ASSOC];
@@ -39,44 +57,79 @@ final class NewsDatabase
             $file = substr($dsn, strlen('sqlite:'));
             if ($forWriting && $file !== ':memory:' && !is_dir(dirname($file)))
                 @mkdir(dirname($file), 0770, true);
+        } else {
+            // The service keeps one connection to a database server in each web server process:
+            // a new one for every request (a server process, a log-in) took most of its time.
+            $options[PDO::ATTR_PERSISTENT] = !$forWriting;
         }
         $user = ($settings['user'] ?? '') === '' ? null : (string) $settings['user'];
         $password = ($settings['password'] ?? '') === '' ? null : (string) $settings['password'];
         return new self(new PDO($dsn, $user, $password, $options));
     }
 
-    // Creates what is missing; running it again changes nothing.
-    public function createTables(): void
+    // Creates what is missing and makes the key columns of an older MySQL or MariaDB database
+    // compare exactly; running it again changes nothing. Returns the tables created and the
+    // columns changed.
+    public function createTables(): array
     {
-        $longText = $this->pdo->getAttribute(PDO::ATTR_DRIVER_NAME) === 'mysql' ? 'MEDIUMTEXT' : 'TEXT';
+        $mysql = $this->driver() === 'mysql';
+        $key = fn (int $length): string => ($mysql ? 'VARBINARY' : 'VARCHAR') . "($length) NOT NULL";
+        $longText = $mysql ? 'MEDIUMTEXT' : 'TEXT';
         $tables = [
-            'publishers (id VARCHAR(64) NOT NULL PRIMARY KEY, name VARCHAR(200) NOT NULL)',
-            'products (publisher_id VARCHAR(64) NOT NULL, code VARCHAR(64) NOT NULL, name VARCHAR(200) NOT NULL,'
-                . ' PRIMARY KEY (publisher_id, code))',
-            'news (id INTEGER NOT NULL PRIMARY KEY, publisher_id VARCHAR(64) NOT NULL, product_code VARCHAR(64) NOT NULL,'
-                . " target VARCHAR(16) NOT NULL, title VARCHAR(255) NOT NULL, published VARCHAR(100) NOT NULL, body $longText NOT NULL)",
-            'news_editions (news_id INTEGER NOT NULL, edition CHAR(2) NOT NULL, PRIMARY KEY (news_id, edition))',
+            'publishers' => "id {$key(64)} PRIMARY KEY, name VARCHAR(200) NOT NULL",
+            'products' => "publisher_id {$key(64)}, code {$key(64)}, name VARCHAR(200) NOT NULL,"
+                . ' PRIMARY KEY (publisher_id, code)',
+            'news' => "id INTEGER NOT NULL PRIMARY KEY, publisher_id {$key(64)}, product_code {$key(64)},"
+                . " target {$key(16)}, title VARCHAR(255) NOT NULL, published VARCHAR(100) NOT NULL, body $longText NOT NULL",
+            'news_editions' => "news_id INTEGER NOT NULL, edition {$key(2)}, PRIMARY KEY (news_id, edition)",
             // The last id given out. Ids are never given twice, not even after the newest
             // news was removed: the program takes a higher id for news it has not read.
-            'news_counter (last_id INTEGER NOT NULL)',
+            'news_counter' => 'last_id INTEGER NOT NULL',
         ];
-        foreach ($tables as $table)
-            $this->pdo->exec("CREATE TABLE IF NOT EXISTS $table");
+        $existing = $this->tableNames();
+        $created = [];
+        foreach ($tables as $table => $columns) {
+            if (in_array($table, $existing, true))
+                continue;
+            // Not the server's default character set, which may be one without room for every character.
+            $this->pdo->exec("CREATE TABLE $table ($columns)" . ($mysql ? ' DEFAULT CHARACTER SET utf8mb4' : ''));
+            $created[] = $table;
+        }
         if ($this->pdo->query('SELECT COUNT(*) FROM news_counter')->fetchColumn() == 0)
             $this->pdo->exec('INSERT INTO news_counter (last_id) VALUES (0)');
+        return ['created' => $created, 'exact' => $mysql ? $this->makeKeysExact() : []];
     }
 
-    // The id matches exactly, whatever collation the database compares with.
+    // Id and target of the news whose target is not $target, by id.
+    public function newsOfOtherTargets(string $target): array
+    {
+        return $this->all('SELECT id, target FROM news WHERE target <> ? ORDER BY id', [$target]);
+    }
+
+    // The id matches exactly, also on a database whose comparison still ignores letter case.
     public function hasPublisher(string $id): bool
     {
+        return $this->storedPublisher($id) === $id;
+    }
+
+    // The publisher id the database takes for $id: $id itself, or on an older MySQL or
+    // MariaDB database one that differs in letter case or trailing blanks; null for none.
+    public function storedPublisher(string $id): ?string
+    {
         $row = $this->first('SELECT id FROM publishers WHERE id = ?', [$id]);
-        return $row !== null && $row['id'] === $id;
+        return $row === null ? null : (string) $row['id'];
     }
 
     public function hasProduct(string $publisher, string $code): bool
     {
+        return $this->storedProduct($publisher, $code) === $code;
+    }
+
+    // The product code the database takes for $code, like storedPublisher.
+    public function storedProduct(string $publisher, string $code): ?string
+    {
         $row = $this->first('SELECT code FROM products WHERE publisher_id = ? AND code = ?', [$publisher, $code]);
-        return $row !== null && $row['code'] === $code;
+        return $row === null ? null : (string) $row['code'];
     }
 
     // Id, title and publication text of the news addressed to this product, edition and
@@ -150,6 +203,38 @@ final class NewsDatabase
             $this->run('DELETE FROM news_editions WHERE news_id = ?', [$id]);
             return $this->run('DELETE FROM news WHERE id = ?', [$id])->rowCount() > 0;
         });
+    }
+
+    private function driver(): string
+    {
+        return (string) $this->pdo->getAttribute(PDO::ATTR_DRIVER_NAME);
+    }
+
+    private function tableNames(): array
+    {
+        $sql = match ($this->driver()) {
+            'sqlite' => "SELECT name FROM sqlite_master WHERE type = 'table'",
+            'pgsql' => 'SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema()',
+            default => 'SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()',
+        };
+        return array_map('strval', $this->pdo->query($sql)->fetchAll(PDO::FETCH_COLUMN));
+    }
+
+    // Turns the key columns that are still text into binary strings; their bytes stay as they are.
+    private function makeKeysExact(): array
+    {
+        $types = [];
+        foreach ($this->all('SELECT table_name AS t, column_name AS c, data_type AS d FROM information_schema.columns'
+            . ' WHERE table_schema = DATABASE()') as $row)
+            $types["{$row['t']}.{$row['c']}"] = strtolower((string) $row['d']);
+        $changed = [];
+        foreach (self::KEY_COLUMNS as [$table, $column, $length]) {
+            if (($types["$table.$column"] ?? 'varbinary') === 'varbinary')
+                continue;
+            $this->pdo->exec("ALTER TABLE $table MODIFY $column VARBINARY($length) NOT NULL");
+            $changed[] = "$table.$column";
+        }
+        return $changed;
     }
 
     private function run(string $sql, array $values): PDOStatement
