@@ -70,7 +70,6 @@ public:
     static constexpr int ClientHeight = 566;
 
     TMessageService& msgMain() { return *Messages; }
-    TProgramFolder& ProgramFolder() { return *Folder; }
     // The one HTTP client for the news service and the update directory.
     THttpClient& IdHTTP1() { return *HttpClient; }
 

@@ -57,8 +57,6 @@ public:
     // Closing has begun: a request that returns from now on gives up at once.
     void WindowClosing();
 
-    [[nodiscard]] bool RequestWaiting() const { return Waiting > 0; }
-
 private:
     class TWaitingRequest;
 

@@ -28,7 +28,6 @@ public:
         : Parent(parent)
     {
     }
-    void SetParent(QWidget* parent) { Parent = parent; }
     bool Show(TMsgKind kind, const QString& text, TMsgButtons buttons) override;
 
 private:

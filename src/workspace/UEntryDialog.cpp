@@ -5,6 +5,7 @@
 #include "ui/UAnsiText.h"
 #include "ui/UMessageService.h"
 #include "ui/UTextGuard.h"
+#include "ui/UWidgets.h"
 
 #include <QBoxLayout>
 #include <QDialog>
@@ -68,9 +69,7 @@ QPushButton* AddButton(QDialog& dialog, QBoxLayout& row, const char* name, const
 
 void SetUpEntryDialog(QDialog& dialog, const QString& caption)
 {
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(14);
-    dialog.setFont(arial);
+    dialog.setFont(DesignFont());
     dialog.setWindowTitle(caption);
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
