@@ -41,7 +41,7 @@ private:
     std::unique_ptr<TfrmNews> Window;
 
     QTreeWidget* List() { return FindControl<QTreeWidget>(Window.get(), "lvwItems"); }
-    THtmlView* Body() { return Window->findChild<THtmlView*>(QStringLiteral("prfEditorNews")); }
+    THtmlView* Body() { return FindControl<THtmlView>(Window.get(), "prfEditorNews"); }
     void Select(int row) { List()->setCurrentItem(List()->topLevelItem(row)); }
 
     std::string Answer(const std::vector<FormField>& fields)

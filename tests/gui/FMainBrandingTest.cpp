@@ -4,10 +4,7 @@
 #include "UPinnedSettings.h"
 #include "app/FMain.h"
 
-#include "TRecordingBrowser.h"
-#include "TScriptedDialogs.h"
-#include "TScriptedMessages.h"
-#include "TTempFolder.h"
+#include "TMainWindowFixture.h"
 #include "TTestPictures.h"
 #include "UFindControl.h"
 
@@ -26,10 +23,7 @@ class FMainBrandingTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TTempFolder> Temp;
-    TScriptedMessages Messages;
-    TScriptedDialogs Dialogs;
-    TRecordingBrowser Browser;
+    std::unique_ptr<TMainWindowFixture> Fixture;
 
     static TBrandSettings Branded()
     {
@@ -46,25 +40,9 @@ private:
 
     std::unique_ptr<TfrmMain> Open(const TBrandSettings& settings)
     {
-        TMainWindowOptions options;
-        options.ProgramFolder = Temp->Path();
-        options.Messages = &Messages;
-        options.Dialogs = &Dialogs;
-        options.UpdateBaseURL = RefusingUpdateDirectory;
-        options.Browser = &Browser;
-        options.Today = [] { return QDate(2008, 7, 5); };
+        TMainWindowOptions options = Fixture->Options();
         options.LoadBrandSettings = [settings](const TProgramFolder&) { return settings; };
-        auto window = std::make_unique<TfrmMain>(std::move(options));
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("window not exposed");
-        return window;
-    }
-
-    template <class Widget>
-    static Widget* Child(QObject* window, const char* name)
-    {
-        return FindControl<Widget>(window, name);
+        return Fixture->Open(std::move(options));
     }
 
     static void VerifyDesignFont(QWidget* control, int pixels)
@@ -76,19 +54,13 @@ private:
 private slots:
     void initTestCase() { PinLocaleAndFonts(); }
 
-    void init()
-    {
-        Temp = std::make_unique<TTempFolder>();
-        Messages.Clear();
-        Browser.Opened.clear();
-        Dialogs.Captions.clear();
-    }
+    void init() { Fixture = std::make_unique<TMainWindowFixture>(); }
 
     void cleanup()
     {
-        Temp.reset();
-        QVERIFY(Dialogs.Steps.empty());
-        QVERIFY(Messages.Shown.isEmpty()); // branding never speaks to the user
+        QVERIFY(Fixture->Dialogs.Steps.empty());
+        QVERIFY(Fixture->Messages.Shown.isEmpty()); // branding never speaks to the user
+        Fixture.reset();
     }
 
     void brandedStartShowsTheCaptionAndTheEditionsNewsButton_data()
@@ -119,20 +91,20 @@ private slots:
         settings.MakeMoneyButton = "Earn with us";
         auto window = Open(settings);
         QCOMPARE(window->windowTitle(), caption);
-        QCOMPARE(Child<QToolButton>(window.get(), "btnNews")->isVisible(), news);
-        QCOMPARE(Child<QPushButton>(window.get(), "btnMakeMoney")->text(), QStringLiteral("Earn with us"));
+        QCOMPARE(FindControl<QToolButton>(window.get(), "btnNews")->isVisible(), news);
+        QCOMPARE(FindControl<QPushButton>(window.get(), "btnMakeMoney")->text(), QStringLiteral("Earn with us"));
     }
 
     void withoutASettingsFileTheBuiltInLookStays()
     {
-        Temp->Write("mainskin.dat", "QPushButton { background: #123456; }");
+        Fixture->Temp.Write("mainskin.dat", "QPushButton { background: #123456; }");
         auto window = Open(TBrandSettings{});
         QCOMPARE(window->windowTitle(), QStringLiteral("Taskwren"));
-        QVERIFY(Child<QToolButton>(window.get(), "btnNews")->isVisible());
-        QVERIFY(Child<QWidget>(window.get(), "panBanner")->isVisible());
+        QVERIFY(FindControl<QToolButton>(window.get(), "btnNews")->isVisible());
+        QVERIFY(FindControl<QWidget>(window.get(), "panBanner")->isVisible());
         QVERIFY(!window->styleSheet().contains(QStringLiteral("#123456"))); // no skin looked for
-        QTest::mouseClick(Child<QLabel>(window.get(), "lblLink2URL"), Qt::LeftButton);
-        QCOMPARE(Browser.Opened, std::vector<std::string>{"http://www.google.com/"});
+        QTest::mouseClick(FindControl<QLabel>(window.get(), "lblLink2URL"), Qt::LeftButton);
+        QCOMPARE(Fixture->Browser.Opened, std::vector<std::string>{"http://www.google.com/"});
     }
 
     void theWelcomePageShowsFirstAndThanksLeavesIt()
@@ -140,14 +112,14 @@ private slots:
         TBrandSettings settings = Branded();
         settings.WelcomeText = "<h1>Welcome to Doza</h1><a href=\"http://doza.example/\">more</a>";
         auto window = Open(settings);
-        auto* pages = Child<QTabWidget>(window.get(), "pgcPrinc");
+        auto* pages = FindControl<QTabWidget>(window.get(), "pgcPrinc");
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome"));
-        auto* welcome = Child<QTextBrowser>(window.get(), "prfWelcome");
+        auto* welcome = FindControl<QTextBrowser>(window.get(), "prfWelcome");
         QVERIFY(welcome->toPlainText().contains("Welcome to Doza"));
         emit welcome->anchorClicked(QUrl(QStringLiteral("http://doza.example/")));
-        QCOMPARE(Browser.Opened, std::vector<std::string>{"http://doza.example/"});
+        QCOMPARE(Fixture->Browser.Opened, std::vector<std::string>{"http://doza.example/"});
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome")); // the page stays
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
     }
 
@@ -171,53 +143,53 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(QSize, size);
         QFETCH(QString, control);
-        Temp->Write("banner3.dat", data.toStdString());
+        Fixture->Temp.Write("banner3.dat", data.toStdString());
         TBrandSettings settings = Branded();
         settings.BannerImage = image.toStdString();
         settings.BannerNumber = 3;
         settings.BannerURL = "http://ads.example/";
         auto window = Open(settings);
-        auto* panel = Child<QWidget>(window.get(), "panBanner");
+        auto* panel = FindControl<QWidget>(window.get(), "panBanner");
         window->resize(window->width() + (770 - panel->width()), window->height());
         QTRY_COMPARE(panel->width(), 770);
-        auto* banner = Child<QLabel>(window.get(), control.toLatin1().constData());
+        auto* banner = FindControl<QLabel>(window.get(), control.toLatin1().constData());
         QVERIFY(banner->isVisible());
         QCOMPARE(banner->size(), size);
         QCOMPARE(panel->height(), size.height() + 10);
         QCOMPARE(banner->pos(), QPoint(385 - size.width() / 2, 5));
         QTest::mouseClick(banner, Qt::LeftButton);
-        QCOMPARE(Browser.Opened, std::vector<std::string>{"http://ads.example/"});
+        QCOMPARE(Fixture->Browser.Opened, std::vector<std::string>{"http://ads.example/"});
     }
 
     void noSkinUndoesTheDesignedFonts()
     {
-        Temp->Write("mainskin.dat",
+        Fixture->Temp.Write("mainskin.dat",
                     "* { font: bold 30px \"Courier New\"; }\n"
                     "QPushButton#btnSave { font-size: 40px; font-family: Courier; color: #123456 }\n"
                     "QLabel { qproperty-font: \"Courier,30\"; }");
         auto window = Open(Branded());
         QVERIFY(window->styleSheet().contains(QStringLiteral("#123456"))); // the skin's look is taken
-        VerifyDesignFont(Child<QPushButton>(window.get(), "btnSave"), 14);
-        VerifyDesignFont(Child<QTreeWidget>(window.get(), "lvwItems"), 14);
-        VerifyDesignFont(Child<QLabel>(window.get(), "lblProjName"), 14);
-        VerifyDesignFont(Child<QLabel>(window.get(), "lblLink1URL"), 12);
-        VerifyDesignFont(Child<QWidget>(window.get(), "calMain"), 11);
-        QVERIFY(!Child<QPushButton>(window.get(), "btnSave")->font().bold());
+        VerifyDesignFont(FindControl<QPushButton>(window.get(), "btnSave"), 14);
+        VerifyDesignFont(FindControl<QTreeWidget>(window.get(), "lvwItems"), 14);
+        VerifyDesignFont(FindControl<QLabel>(window.get(), "lblProjName"), 14);
+        VerifyDesignFont(FindControl<QLabel>(window.get(), "lblLink1URL"), 12);
+        VerifyDesignFont(FindControl<QWidget>(window.get(), "calMain"), 11);
+        QVERIFY(!FindControl<QPushButton>(window.get(), "btnSave")->font().bold());
 
         // The about window is drawn in the same skin, with its own fonts.
-        Dialogs.Steps.push_back([](QDialog& about) {
+        Fixture->Dialogs.Steps.push_back([](QDialog& about) {
             QVERIFY(about.styleSheet().isEmpty() && about.parentWidget() != nullptr);
             VerifyDesignFont(FindControl<QPlainTextEdit>(&about, "memAbout"), 14);
             QCOMPARE(FindControl<QLabel>(&about, "lblProductName")->font().pixelSize(), 11);
             QVERIFY(FindControl<QLabel>(&about, "lblProductName")->font().bold());
             ClickButton(about, "editAbout");
         });
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnAbout"), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnAbout"), Qt::LeftButton);
     }
 
     void aSkinFileThatIsNotAStyleSheetIsIgnored()
     {
-        Temp->Write("mainskin.dat", std::string("SKN\0\x01\x02#123456", 12));
+        Fixture->Temp.Write("mainskin.dat", std::string("SKN\0\x01\x02#123456", 12));
         auto window = Open(Branded());
         QVERIFY(!window->styleSheet().isEmpty()); // the built-in skin stays
         QVERIFY(!window->styleSheet().contains(QStringLiteral("#123456")));
@@ -225,7 +197,7 @@ private slots:
 
     void mainIcoBecomesTheWindowIcon()
     {
-        Temp->Write("main.ico", Encoded(RedBlue(32, 32), "ICO"));
+        Fixture->Temp.Write("main.ico", Encoded(RedBlue(32, 32), "ICO"));
         auto window = Open(Branded());
         QVERIFY(!window->windowIcon().isNull());
         QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
@@ -262,7 +234,7 @@ private slots:
             settings.AboutText = "First line\r\nsecond\rthird\nfourth";
         }
         auto window = Open(settings);
-        Dialogs.Steps.push_back([&](QDialog& dialog) {
+        Fixture->Dialogs.Steps.push_back([&](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), caption);
             QCOMPARE(dialog.size(), QSize(368, 211));
             QVERIFY(!(dialog.windowFlags() & Qt::WindowCloseButtonHint));
@@ -278,8 +250,8 @@ private slots:
             ClickButton(dialog, "editAbout");
             QVERIFY(!dialog.isVisible());
         });
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnAbout"), Qt::LeftButton);
-        QCOMPARE(Dialogs.Captions, QStringList{caption});
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnAbout"), Qt::LeftButton);
+        QCOMPARE(Fixture->Dialogs.Captions, QStringList{caption});
     }
 };
 

@@ -5,10 +5,7 @@
 #include "UPinnedSettings.h"
 #include "app/FMain.h"
 
-#include "TRecordingBrowser.h"
-#include "TScriptedDialogs.h"
-#include "TScriptedMessages.h"
-#include "TTempFolder.h"
+#include "TMainWindowFixture.h"
 #include "UFindControl.h"
 #include "brand/ULastNewsId.h"
 #include "brand/URandomSource.h"
@@ -33,10 +30,7 @@ class FMainNewsTest : public QObject {
 
 private:
     std::unique_ptr<TPublisherService> Service;
-    std::unique_ptr<TTempFolder> Temp;
-    TScriptedMessages Messages;
-    TScriptedDialogs Dialogs;
-    TRecordingBrowser Browser;
+    std::unique_ptr<TMainWindowFixture> Fixture;
     TDetachedProgramStarter Updater;
     TSeededRandom Random;
     std::string FirstId;
@@ -45,7 +39,7 @@ private:
     // Seals the settings with the publisher's own tool, as a publisher brands a copy.
     void Brand(const std::string& lastNewsId)
     {
-        Temp->Write("settings.txt",
+        Fixture->Temp.Write("settings.txt",
                     "<%%ApplicationName%%>Doza Varazaz<%%/ApplicationName%%>\r\n"
                     "<%%BranderCode%%>TW<%%/BranderCode%%>\r\n"
                     "<%%BranderType%%>Master<%%/BranderType%%>\r\n"
@@ -56,24 +50,18 @@ private:
                         "<%%LastNewsId%%>" +
                         lastNewsId + "<%%/LastNewsId%%>\r\n");
         const std::string command =
-            "'" TASKWREN_BRAND "' encrypt '" + Temp->File("settings.txt") + "' '" + Temp->File("dbsettings.dat") + "'";
+            "'" TASKWREN_BRAND "' encrypt '" + Fixture->Temp.File("settings.txt") + "' '" + Fixture->Temp.File("dbsettings.dat") + "'";
         QCOMPARE(std::system(command.c_str()), 0);
-        std::filesystem::remove(Temp->File("settings.txt"));
+        std::filesystem::remove(Fixture->Temp.File("settings.txt"));
     }
 
     std::unique_ptr<TfrmMain> Open()
     {
-        TMainWindowOptions options;
-        options.ProgramFolder = Temp->Path();
-        options.Messages = &Messages;
-        options.Dialogs = &Dialogs;
-        options.Browser = &Browser;
+        TMainWindowOptions options = Fixture->Options();
         options.Updater = &Updater;
         options.UpdateBaseURL = Service->UpdateBaseAddress();
         options.LoadBrandSettings = [this](const TProgramFolder& folder) { return LoadBrandSettings(folder, Random); };
-        auto window = std::make_unique<TfrmMain>(std::move(options));
-        window->show();
-        return window;
+        return Fixture->Open(std::move(options));
     }
 
     // The start-up check has run once the update check's copy arrived and the buttons woke.
@@ -102,45 +90,44 @@ private slots:
     }
     void init()
     {
-        Temp = std::make_unique<TTempFolder>();
-        Messages.Clear();
-        Dialogs.Captions.clear();
+        Fixture = std::make_unique<TMainWindowFixture>();
         Service->WriteUpdateDescription("[APPLICATION]\r\nName=Taskwren\r\nVersion=2.0\r\n");
     }
     void cleanup()
     {
-        QVERIFY(Messages.Answers.empty());
-        QVERIFY(Dialogs.Steps.empty());
+        QVERIFY(Fixture->Messages.Answers.empty());
+        QVERIFY(Fixture->Dialogs.Steps.empty());
+        Fixture.reset();
     }
 
     void theNoticeShowsForNewerNewsOnly()
     {
         Brand(FirstId);
         auto window = Open();
-        WaitForStartupCheck(*window, *Temp);
+        WaitForStartupCheck(*window, Fixture->Temp);
         QVERIFY(Notice(*window) != nullptr && Notice(*window)->IsShowing());
         QCOMPARE(Notice(*window)->ShownText(), QStringLiteral("You've Got A Message!\r\nCaf\u00e9 opens"));
         Notice(*window)->Dismiss();
         window.reset();
 
-        std::filesystem::remove(Temp->File("mainappupdate.inf"));
+        std::filesystem::remove(Fixture->Temp.File("mainappupdate.inf"));
         Brand(SecondId);
         window = Open();
-        WaitForStartupCheck(*window, *Temp);
+        WaitForStartupCheck(*window, Fixture->Temp);
         QVERIFY(Notice(*window) == nullptr || !Notice(*window)->IsShowing());
-        QVERIFY(Messages.Shown.isEmpty());
+        QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
 
     void theNewsWindowShowsBodiesAndStoresTheReadMarker()
     {
         Brand("");
         auto window = Open();
-        WaitForStartupCheck(*window, *Temp);
+        WaitForStartupCheck(*window, Fixture->Temp);
         Notice(*window)->Dismiss();
-        TProgramFolder folder(Temp->Path());
-        Dialogs.Steps.push_back([&](QDialog& news) {
+        TProgramFolder folder(Fixture->Temp.Path());
+        Fixture->Dialogs.Steps.push_back([&](QDialog& news) {
             auto* list = FindControl<QTreeWidget>(&news, "lvwItems");
-            auto* body = news.findChild<THtmlView*>(QStringLiteral("prfEditorNews"));
+            auto* body = FindControl<THtmlView>(&news, "prfEditorNews");
             QCOMPARE(list->topLevelItemCount(), 2);
             QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Caf\u00e9 opens")); // newest first
             QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("Dec 1, 2026"));
@@ -151,45 +138,45 @@ private slots:
             // The older news is withdrawn meanwhile: its body is refused, the shown one stays.
             Service->Admin({"remove-news", FirstId});
             list->setCurrentItem(list->topLevelItem(1));
-            QCOMPARE(Messages.Texts(),
+            QCOMPARE(Fixture->Messages.Texts(),
                      QStringList{QStringLiteral("There is a trouble with this news. Contact your provider.")});
             QCOMPARE(body->toPlainText(), QStringLiteral("Second \u20ac5"));
             QCOMPARE(LoadLastNewsId(folder), SecondId);
             news.close();
         });
         QTest::mouseClick(FindControl<QToolButton>(window.get(), "btnNews"), Qt::LeftButton);
-        QCOMPARE(Dialogs.Captions, QStringList{QStringLiteral("News")});
+        QCOMPARE(Fixture->Dialogs.Captions, QStringList{QStringLiteral("News")});
     }
 
     void aNewerVersionStartsTheUpdaterWithItsArguments()
     {
         Brand(SecondId);
         auto window = Open();
-        WaitForStartupCheck(*window, *Temp);
+        WaitForStartupCheck(*window, Fixture->Temp);
         Service->WriteUpdateDescription("[APPLICATION]\r\nName=Taskwren\r\nVersion=2.1\r\n");
         const QString offer = QStringLiteral("There is a new update: (version 2.1) available for your application!. "
                                              "Do you want download this update now?");
         auto* update = FindControl<QToolButton>(window.get(), "btnUpdate");
 
-        Messages.Answers = {true};
+        Fixture->Messages.Answers = {true};
         QTest::mouseClick(update, Qt::LeftButton);
         QCOMPARE(
-            Messages.Texts(),
+            Fixture->Messages.Texts(),
             (QStringList{
                 offer, QStringLiteral("The updater module is missing. Please reinstall again the current version!")}));
 
         // A stand-in updater that writes down what it was given.
-        Temp->Write("Updater.exe",
+        Fixture->Temp.Write("Updater.exe",
                     "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/started.tmp\"\n"
                     "mv \"$(dirname \"$0\")/started.tmp\" \"$(dirname \"$0\")/started.txt\"\n");
-        ::chmod(Temp->File("Updater.exe").c_str(), 0755);
-        Messages.Clear();
-        Messages.Answers = {true, true};
+        ::chmod(Fixture->Temp.File("Updater.exe").c_str(), 0755);
+        Fixture->Messages.Clear();
+        Fixture->Messages.Answers = {true, true};
         QTest::mouseClick(update, Qt::LeftButton);
-        QCOMPARE(Messages.Shown.size(), 2);
+        QCOMPARE(Fixture->Messages.Shown.size(), 2);
         QVERIFY(!window->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(Temp->Has("started.txt"), 10000);
-        QCOMPARE(Temp->Read("started.txt"), Service->UpdateBaseAddress() + "|2.0|A|");
+        QTRY_VERIFY_WITH_TIMEOUT(Fixture->Temp.Has("started.txt"), 10000);
+        QCOMPARE(Fixture->Temp.Read("started.txt"), Service->UpdateBaseAddress() + "|2.0|A|");
     }
 };
 

@@ -1,9 +1,7 @@
 #include "app/FMain.h"
 #include "UPinnedSettings.h"
 
-#include "TScriptedDialogs.h"
-#include "TScriptedMessages.h"
-#include "TTempFolder.h"
+#include "TMainWindowFixture.h"
 #include "UFindControl.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
@@ -31,46 +29,26 @@ class FMainTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TTempFolder> Temp;
-    TScriptedMessages Messages;
-    TScriptedDialogs Dialogs;
+    std::unique_ptr<TMainWindowFixture> Fixture;
 
-    std::unique_ptr<TfrmMain> Create(const std::string& welcomeText = "")
+    TMainWindowOptions Options(const std::string& welcomeText)
     {
-        TMainWindowOptions options;
-        options.ProgramFolder = Temp->Path();
-        options.Messages = &Messages;
-        options.Dialogs = &Dialogs;
-        options.UpdateBaseURL = RefusingUpdateDirectory;
-        options.Today = [] { return QDate(2008, 7, 5); };
+        TMainWindowOptions options = Fixture->Options();
         if (!welcomeText.empty())
             options.LoadBrandSettings = [welcomeText](const TProgramFolder&) {
                 TBrandSettings settings;
                 settings.WelcomeText = welcomeText;
                 return settings;
             };
-        return std::make_unique<TfrmMain>(std::move(options));
+        return options;
     }
-
-    std::unique_ptr<TfrmMain> Open(const std::string& welcomeText = "")
-    {
-        auto window = Create(welcomeText);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("window not exposed");
-        return window;
-    }
-
-    template <class Widget>
-    static Widget* Child(QObject* window, const char* name)
-    {
-        return FindControl<Widget>(window, name);
-    }
+    std::unique_ptr<TfrmMain> Create(const std::string& welcomeText = "") { return Fixture->Create(Options(welcomeText)); }
+    std::unique_ptr<TfrmMain> Open(const std::string& welcomeText = "") { return Fixture->Open(Options(welcomeText)); }
 
     void WriteSampleData()
     {
-        Temp->Write("categories.dat", "Work\r\nHome\r\n");
-        Temp->Write("projects.dat",
+        Fixture->Temp.Write("categories.dat", "Work\r\nHome\r\n");
+        Fixture->Temp.Write("projects.dat",
                     "Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"
                     "^True^,^Buy domain^,^two\xA5\xA5\xA7\xA7lines^,^^,^^\r\n"
                     "EndProject\r\n"
@@ -78,7 +56,7 @@ private:
                     "EndProject\r\n"
                     "Header^Hidden^Nowhere^^^\r\n"
                     "EndProject\r\n");
-        Temp->Write("Hours.dat",
+        Fixture->Temp.Write("Hours.dat",
                     "12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
                     "12/14/2007^9:00 AM^Other day^\r\n");
     }
@@ -86,46 +64,40 @@ private:
 private slots:
     void initTestCase() { PinLocaleAndFonts(); }
 
-    void init()
-    {
-        Temp = std::make_unique<TTempFolder>();
-        Messages.Clear();
-        Dialogs.Steps.clear();
-        Dialogs.Captions.clear();
-    }
+    void init() { Fixture = std::make_unique<TMainWindowFixture>(); }
 
     void cleanup()
     {
-        Temp.reset();
-        QVERIFY(Dialogs.Steps.empty());
+        QVERIFY(Fixture->Dialogs.Steps.empty());
+        Fixture.reset();
     }
 
     void opensOnTheMainPageWithoutTabHeadersWhenThereIsNoWelcomePage()
     {
         auto window = Open();
-        auto* pages = Child<QTabWidget>(window.get(), "pgcPrinc");
+        auto* pages = FindControl<QTabWidget>(window.get(), "pgcPrinc");
         QCOMPARE(pages->count(), 1);
         QVERIFY(pages->tabBar()->isHidden());
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Taskwren"));
         QCOMPARE(window->findChild<QTextBrowser*>(QStringLiteral("prfWelcome")), nullptr);
-        QCOMPARE(Child<QTabWidget>(window.get(), "pgcMain")->currentWidget()->objectName(), QStringLiteral("stsTasks"));
-        QVERIFY(Messages.Shown.isEmpty());
+        QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcMain")->currentWidget()->objectName(), QStringLiteral("stsTasks"));
+        QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
 
     void startsEmptyWithoutDataFiles()
     {
         auto window = Open();
-        QCOMPARE(Child<QTreeWidget>(window.get(), "tvwMain")->topLevelItemCount(), 0);
-        QCOMPARE(Child<QProgressBar>(window.get(), "MainGauge")->text(), QStringLiteral("0/0 tasks  0%"));
-        QCOMPARE(Child<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  "));
-        QCOMPARE(Temp->EntryCount(), 0u);
+        QCOMPARE(FindControl<QTreeWidget>(window.get(), "tvwMain")->topLevelItemCount(), 0);
+        QCOMPARE(FindControl<QProgressBar>(window.get(), "MainGauge")->text(), QStringLiteral("0/0 tasks  0%"));
+        QCOMPARE(FindControl<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  "));
+        QCOMPARE(Fixture->Temp.EntryCount(), 0u);
     }
 
     void dayListHasTheTwentyFourHourCaptions()
     {
         auto window = Open();
-        auto* hours = Child<QTreeWidget>(window.get(), "lvwToDo");
+        auto* hours = FindControl<QTreeWidget>(window.get(), "lvwToDo");
         QCOMPARE(hours->topLevelItemCount(), 24);
         QStringList captions;
         for (int row = 0; row < 24; ++row)
@@ -135,15 +107,15 @@ private slots:
         QCOMPARE(captions.at(11), QStringLiteral("12:00 M"));
         QCOMPARE(captions.at(12), QStringLiteral("1:00 PM"));
         QCOMPARE(captions.last(), QStringLiteral("12:00 PM"));
-        QCOMPARE(Child<QCalendarWidget>(window.get(), "calMain")->selectedDate(), QDate(2007, 12, 13));
-        QCOMPARE(Child<QCalendarWidget>(window.get(), "calMain")->firstDayOfWeek(), Qt::Sunday);
+        QCOMPARE(FindControl<QCalendarWidget>(window.get(), "calMain")->selectedDate(), QDate(2007, 12, 13));
+        QCOMPARE(FindControl<QCalendarWidget>(window.get(), "calMain")->firstDayOfWeek(), Qt::Sunday);
     }
 
     void startsWithTheDataFilesOfTheFolder()
     {
         WriteSampleData();
         auto window = Open();
-        auto* tree = Child<QTreeWidget>(window.get(), "tvwMain");
+        auto* tree = FindControl<QTreeWidget>(window.get(), "tvwMain");
         QCOMPARE(tree->topLevelItemCount(), 2);
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Work"));
         QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
@@ -151,22 +123,22 @@ private slots:
         QVERIFY(tree->topLevelItem(0)->isExpanded());
         QCOMPARE(tree->topLevelItem(1)->child(0)->text(0), QStringLiteral("Garden"));
         // The day planner shows the calendar's day, the hour found with letter case ignored.
-        auto* hours = Child<QTreeWidget>(window.get(), "lvwToDo");
+        auto* hours = FindControl<QTreeWidget>(window.get(), "lvwToDo");
         QCOMPARE(hours->topLevelItem(8)->text(1), QStringLiteral("Call the bank  soon"));
         QCOMPARE(hours->topLevelItem(9)->text(1), QString());
-        QVERIFY(Messages.Shown.isEmpty());
+        QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
 
     void rightClickSelectsTheNodeAndOpensTheTreeMenu()
     {
         WriteSampleData();
         auto window = Open();
-        auto* tree = Child<QTreeWidget>(window.get(), "tvwMain");
+        auto* tree = FindControl<QTreeWidget>(window.get(), "tvwMain");
         QTreeWidgetItem* garden = tree->topLevelItem(1)->child(0);
         const QPoint where = tree->visualItemRect(garden).center();
         emit tree->customContextMenuRequested(where);
         QCOMPARE(tree->currentItem(), garden);
-        auto* menu = Child<QMenu>(window.get(), "mnuTree");
+        auto* menu = FindControl<QMenu>(window.get(), "mnuTree");
         QTRY_VERIFY(menu->isVisible());
         QStringList items;
         for (QAction* action : menu->actions())
@@ -179,76 +151,76 @@ private slots:
     {
         WriteSampleData();
         auto window = Open();
-        Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("New \u00E9")); });
-        Child<QAction>(window.get(), "NewCategory1")->trigger();
+        Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("New \u00E9")); });
+        TriggerAction(window.get(), "NewCategory1");
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(Temp->Read("categories.dat"), std::string("Work\r\nHome\r\nNew \xE9\r\n"));
-        QVERIFY(Temp->Read("projects.dat").starts_with("Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"));
-        QVERIFY(!Temp->Has("Projects.dat")); // written back under the name it was read from
-        QCOMPARE(Temp->Read("Hours.dat"),
+        QCOMPARE(Fixture->Temp.Read("categories.dat"), std::string("Work\r\nHome\r\nNew \xE9\r\n"));
+        QVERIFY(Fixture->Temp.Read("projects.dat").starts_with("Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"));
+        QVERIFY(!Fixture->Temp.Has("Projects.dat")); // written back under the name it was read from
+        QCOMPARE(Fixture->Temp.Read("Hours.dat"),
                  std::string("12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
                              "12/14/2007^9:00 AM^Other day^\r\n"));
-        QVERIFY(Messages.Shown.isEmpty());
+        QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
 
     void saveButtonCreatesTheFilesInAnEmptyFolder()
     {
         auto window = Open();
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
-        QVERIFY(Temp->Has("categories.dat"));
-        QVERIFY(Temp->Has("Projects.dat"));
-        QVERIFY(Temp->Has("Hours.dat"));
-        QCOMPARE(Temp->Read("Projects.dat"), std::string());
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QVERIFY(Fixture->Temp.Has("categories.dat"));
+        QVERIFY(Fixture->Temp.Has("Projects.dat"));
+        QVERIFY(Fixture->Temp.Has("Hours.dat"));
+        QCOMPARE(Fixture->Temp.Read("Projects.dat"), std::string());
     }
 
     void failedSaveIsReportedAndStopsAtTheFailingFile()
     {
         auto window = Open();
-        std::filesystem::create_directory(Temp->Path() / "Projects.dat");
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
-        QCOMPARE(Messages.Shown.size(), 1);
-        QCOMPARE(Messages.Shown.first().Kind, TMsgKind::Warning);
-        QCOMPARE(Messages.Shown.first().Text, QStringLiteral("Cannot replace \"Projects.dat\": Not a regular file"));
-        QVERIFY(Temp->Has("categories.dat"));
-        QVERIFY(!Temp->Has("Hours.dat"));
+        std::filesystem::create_directory(Fixture->Temp.Path() / "Projects.dat");
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QCOMPARE(Fixture->Messages.Shown.size(), 1);
+        QCOMPARE(Fixture->Messages.Shown.first().Kind, TMsgKind::Warning);
+        QCOMPARE(Fixture->Messages.Shown.first().Text, QStringLiteral("Cannot replace \"Projects.dat\": Not a regular file"));
+        QVERIFY(Fixture->Temp.Has("categories.dat"));
+        QVERIFY(!Fixture->Temp.Has("Hours.dat"));
         // The program goes on: a later save works once the obstacle is gone.
-        std::filesystem::remove(Temp->Path() / "Projects.dat");
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
-        QVERIFY(Temp->Has("Hours.dat"));
-        QCOMPARE(Messages.Shown.size(), 1);
+        std::filesystem::remove(Fixture->Temp.Path() / "Projects.dat");
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QVERIFY(Fixture->Temp.Has("Hours.dat"));
+        QCOMPARE(Fixture->Messages.Shown.size(), 1);
     }
 
     void unreadableFileAtStartIsReportedAndTheOtherStepsStillRun()
     {
         WriteSampleData();
-        std::filesystem::remove(Temp->Path() / "categories.dat");
-        std::filesystem::create_directory(Temp->Path() / "categories.dat");
+        std::filesystem::remove(Fixture->Temp.Path() / "categories.dat");
+        std::filesystem::create_directory(Fixture->Temp.Path() / "categories.dat");
         auto window = Open();
-        QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("Cannot read \"categories.dat\": Not a regular file")});
-        QCOMPARE(Child<QTreeWidget>(window.get(), "tvwMain")->topLevelItemCount(), 0); // no categories
-        QCOMPARE(Child<QTreeWidget>(window.get(), "lvwToDo")->topLevelItem(8)->text(1),
+        QCOMPARE(Fixture->Messages.Texts(), QStringList{QStringLiteral("Cannot read \"categories.dat\": Not a regular file")});
+        QCOMPARE(FindControl<QTreeWidget>(window.get(), "tvwMain")->topLevelItemCount(), 0); // no categories
+        QCOMPARE(FindControl<QTreeWidget>(window.get(), "lvwToDo")->topLevelItem(8)->text(1),
                  QStringLiteral("Call the bank  soon"));
         QVERIFY(window->isVisible());
 
         // Saving keeps what could not be read, writes the rest and says so once.
-        Messages.Shown.clear();
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
-        QVERIFY(std::filesystem::is_directory(Temp->Path() / "categories.dat"));
-        QVERIFY(Temp->Read("projects.dat").starts_with("Header^Web site^Work^"));
-        QCOMPARE(Messages.Shown.size(), 1);
-        QCOMPARE(Messages.Shown.first().Kind, TMsgKind::Warning);
-        QCOMPARE(Messages.Shown.first().Text,
+        Fixture->Messages.Shown.clear();
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QVERIFY(std::filesystem::is_directory(Fixture->Temp.Path() / "categories.dat"));
+        QVERIFY(Fixture->Temp.Read("projects.dat").starts_with("Header^Web site^Work^"));
+        QCOMPARE(Fixture->Messages.Shown.size(), 1);
+        QCOMPARE(Fixture->Messages.Shown.first().Kind, TMsgKind::Warning);
+        QCOMPARE(Fixture->Messages.Shown.first().Text,
                  QStringLiteral("\"categories.dat\" was not saved and was left as it is, because it could not be read "
                                 "when the program started:\nCannot read \"categories.dat\": Not a regular file"));
 
         // A save that fails on another file still says what it kept.
-        Messages.Shown.clear();
-        std::filesystem::remove(Temp->Path() / "Hours.dat");
-        std::filesystem::create_directory(Temp->Path() / "Hours.dat");
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
-        QCOMPARE(Messages.Texts().size(), 2);
-        QVERIFY(Messages.Texts().first().startsWith(QStringLiteral("\"categories.dat\" was not saved")));
-        QCOMPARE(Messages.Texts().last(), QStringLiteral("Cannot replace \"Hours.dat\": Not a regular file"));
+        Fixture->Messages.Shown.clear();
+        std::filesystem::remove(Fixture->Temp.Path() / "Hours.dat");
+        std::filesystem::create_directory(Fixture->Temp.Path() / "Hours.dat");
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+        QCOMPARE(Fixture->Messages.Texts().size(), 2);
+        QVERIFY(Fixture->Messages.Texts().first().startsWith(QStringLiteral("\"categories.dat\" was not saved")));
+        QCOMPARE(Fixture->Messages.Texts().last(), QStringLiteral("Cannot replace \"Hours.dat\": Not a regular file"));
     }
 
     void welcomePageShowsFirstAndHoldsTheStartupCheckBack()
@@ -257,16 +229,16 @@ private slots:
         QSignalSpy checks(window.get(), &TfrmMain::StartupCheckDue);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        auto* pages = Child<QTabWidget>(window.get(), "pgcPrinc");
+        auto* pages = FindControl<QTabWidget>(window.get(), "pgcPrinc");
         QVERIFY(pages->tabBar()->isHidden());
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome"));
         QVERIFY(
-            Child<QTextBrowser>(window.get(), "prfWelcome")->toPlainText().contains(QStringLiteral("Welcome reader")));
-        QVERIFY(Child<QTextBrowser>(window.get(), "prfWelcome")->isReadOnly());
-        auto* timer2 = Child<QTimer>(window.get(), "Timer2");
+            FindControl<QTextBrowser>(window.get(), "prfWelcome")->toPlainText().contains(QStringLiteral("Welcome reader")));
+        QVERIFY(FindControl<QTextBrowser>(window.get(), "prfWelcome")->isReadOnly());
+        auto* timer2 = FindControl<QTimer>(window.get(), "Timer2");
         QVERIFY(!timer2->isActive()); // so no check can come while the welcome page shows
 
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
         QTRY_COMPARE(checks.count(), 1);
         QVERIFY(!timer2->isActive()); // and none after the first
@@ -276,25 +248,25 @@ private slots:
     {
         auto window = Create("<p>hi</p>");
         QSignalSpy checks(window.get(), &TfrmMain::StartupCheckDue);
-        auto* thanks = Child<QPushButton>(window.get(), "btnThanks");
+        auto* thanks = FindControl<QPushButton>(window.get(), "btnThanks");
         QTimer::singleShot(0, thanks, [thanks] { thanks->click(); }); // runs inside the show steps
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QCOMPARE(Child<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
+        QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
         QTRY_COMPARE(checks.count(), 1);
         thanks->click();
-        QVERIFY(!Child<QTimer>(window.get(), "Timer2")->isActive());
+        QVERIFY(!FindControl<QTimer>(window.get(), "Timer2")->isActive());
         QCOMPARE(checks.count(), 1);
     }
 
     void bannerStaysCentredWhenTheWindowIsResizedOnTheWelcomePage()
     {
         auto window = Open("<p>hi</p>");
-        auto* banner = Child<QLabel>(window.get(), "imgBanner");
+        auto* banner = FindControl<QLabel>(window.get(), "imgBanner");
         banner->resize(105, 41);
         window->resize(window->width() + 200, window->height());
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
-        auto* panel = Child<QWidget>(window.get(), "panBanner");
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
+        auto* panel = FindControl<QWidget>(window.get(), "panBanner");
         QTRY_COMPARE(banner->x(), panel->width() / 2 - 52);
     }
 
@@ -302,7 +274,7 @@ private slots:
     {
         auto window = Create();
         QSignalSpy checks(window.get(), &TfrmMain::StartupCheckDue);
-        auto* timer2 = Child<QTimer>(window.get(), "Timer2");
+        auto* timer2 = FindControl<QTimer>(window.get(), "Timer2");
         QVERIFY(timer2->isActive());
         QSignalSpy ticks(timer2, &QTimer::timeout);
         QTRY_VERIFY(ticks.count() >= 2); // not shown yet: the ticks wait for the window
@@ -315,18 +287,18 @@ private slots:
     void showingAgainAfterARestoreDoesNotRerunTheShowSteps()
     {
         auto window = Open("<p>hi</p>");
-        QTest::mouseClick(Child<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
         window->hide();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QCOMPARE(Child<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
+        QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
     }
 
     void bannerIsCentredWithEachOperandHalvedFirst()
     {
         auto window = Open();
-        auto* panel = Child<QWidget>(window.get(), "panBanner");
-        auto* banner = Child<QLabel>(window.get(), "imgBanner");
+        auto* panel = FindControl<QWidget>(window.get(), "panBanner");
+        auto* banner = FindControl<QLabel>(window.get(), "imgBanner");
         banner->resize(105, 41);
         window->resize(window->width() + (770 - panel->width()), window->height());
         QTRY_COMPARE(panel->width(), 770);
@@ -338,15 +310,15 @@ private slots:
     {
         WriteSampleData();
         auto window = Open();
-        Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("unsaved")); });
-        Child<QAction>(window.get(), "NewCategory1")->trigger();
-        auto* timer1 = Child<QTimer>(window.get(), "Timer1");
+        Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("unsaved")); });
+        TriggerAction(window.get(), "NewCategory1");
+        auto* timer1 = FindControl<QTimer>(window.get(), "Timer1");
         timer1->start();
         QVERIFY(window->close());
         QVERIFY(!timer1->isActive());
-        QVERIFY(!Child<QTimer>(window.get(), "Timer2")->isActive());
-        QVERIFY(Messages.Shown.isEmpty());
-        QCOMPARE(Temp->Read("categories.dat"), std::string("Work\r\nHome\r\n"));
+        QVERIFY(!FindControl<QTimer>(window.get(), "Timer2")->isActive());
+        QVERIFY(Fixture->Messages.Shown.isEmpty());
+        QCOMPARE(Fixture->Temp.Read("categories.dat"), std::string("Work\r\nHome\r\n"));
     }
 
     void closingTheWindowEndsAWaitingRequest()
@@ -363,14 +335,14 @@ private slots:
     void toolBarHasItsCaptionsAndToolTips()
     {
         auto window = Open();
-        QCOMPARE(Child<QPushButton>(window.get(), "btn1")->text(), QStringLiteral("New Project"));
-        QCOMPARE(Child<QPushButton>(window.get(), "btnMakeMoney")->text(), QStringLiteral("Make Money"));
-        QCOMPARE(Child<QWidget>(window.get(), "btnNews")->toolTip(), QStringLiteral("Check News"));
-        QCOMPARE(Child<QWidget>(window.get(), "btnUpdate")->toolTip(), QStringLiteral("Check Updates"));
-        QCOMPARE(Child<QWidget>(window.get(), "btnHelp")->toolTip(), QStringLiteral("Help"));
-        QCOMPARE(Child<QLabel>(window.get(), "lblLink1URL")->text(), QStringLiteral("Google"));
-        QCOMPARE(Child<QLabel>(window.get(), "lblLink2URL")->text(), QStringLiteral("Google"));
-        auto* tabs = Child<QTabWidget>(window.get(), "pgcMain");
+        QCOMPARE(FindControl<QPushButton>(window.get(), "btn1")->text(), QStringLiteral("New Project"));
+        QCOMPARE(FindControl<QPushButton>(window.get(), "btnMakeMoney")->text(), QStringLiteral("Make Money"));
+        QCOMPARE(FindControl<QWidget>(window.get(), "btnNews")->toolTip(), QStringLiteral("Check News"));
+        QCOMPARE(FindControl<QWidget>(window.get(), "btnUpdate")->toolTip(), QStringLiteral("Check Updates"));
+        QCOMPARE(FindControl<QWidget>(window.get(), "btnHelp")->toolTip(), QStringLiteral("Help"));
+        QCOMPARE(FindControl<QLabel>(window.get(), "lblLink1URL")->text(), QStringLiteral("Google"));
+        QCOMPARE(FindControl<QLabel>(window.get(), "lblLink2URL")->text(), QStringLiteral("Google"));
+        auto* tabs = FindControl<QTabWidget>(window.get(), "pgcMain");
         QCOMPARE(tabs->tabPosition(), QTabWidget::South);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Tasks"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Calendar"));
@@ -380,37 +352,37 @@ private slots:
     {
         {
             auto window = Open();
-            Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Work")); });
-            Child<QAction>(window.get(), "NewCategory1")->trigger();
-            Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Site")); });
-            QTest::mouseClick(Child<QPushButton>(window.get(), "btn1"), Qt::LeftButton);
-            QCOMPARE(Child<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  Site"));
-            Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Buy domain")); });
-            QTest::mouseClick(Child<QPushButton>(window.get(), "btnAdd"), Qt::LeftButton);
-            auto* tasks = Child<QTreeWidget>(window.get(), "lvwItems");
+            Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Work")); });
+            TriggerAction(window.get(), "NewCategory1");
+            Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Site")); });
+            QTest::mouseClick(FindControl<QPushButton>(window.get(), "btn1"), Qt::LeftButton);
+            QCOMPARE(FindControl<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  Site"));
+            Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Buy domain")); });
+            QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnAdd"), Qt::LeftButton);
+            auto* tasks = FindControl<QTreeWidget>(window.get(), "lvwItems");
             QCOMPARE(tasks->topLevelItemCount(), 1);
             tasks->topLevelItem(0)->setCheckState(0, Qt::Checked);
-            QCOMPARE(Child<QProgressBar>(window.get(), "MainGauge")->value(), 100);
+            QCOMPARE(FindControl<QProgressBar>(window.get(), "MainGauge")->value(), 100);
 
-            Child<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
-            auto* hours = Child<QTreeWidget>(window.get(), "lvwToDo");
+            FindControl<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
+            auto* hours = FindControl<QTreeWidget>(window.get(), "lvwToDo");
             hours->setCurrentItem(hours->topLevelItem(11));
-            Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Lunch")); });
-            QTest::mouseClick(Child<QPushButton>(window.get(), "btnEditHour"), Qt::LeftButton);
-            QTest::mouseClick(Child<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
+            Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Lunch")); });
+            QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnEditHour"), Qt::LeftButton);
+            QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
             QVERIFY(window->close());
         }
-        QCOMPARE(Temp->Read("Hours.dat"), std::string("12/13/2007^12:00 M^Lunch^\r\n"));
+        QCOMPARE(Fixture->Temp.Read("Hours.dat"), std::string("12/13/2007^12:00 M^Lunch^\r\n"));
         auto window = Open();
-        auto* tree = Child<QTreeWidget>(window.get(), "tvwMain");
+        auto* tree = FindControl<QTreeWidget>(window.get(), "tvwMain");
         QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("Site"));
         tree->setCurrentItem(tree->topLevelItem(0)->child(0));
-        QCOMPARE(Child<QLabel>(window.get(), "lblStartDate")->text(), QStringLiteral("Start Date:   7/ 5/2008"));
-        auto* tasks = Child<QTreeWidget>(window.get(), "lvwItems");
+        QCOMPARE(FindControl<QLabel>(window.get(), "lblStartDate")->text(), QStringLiteral("Start Date:   7/ 5/2008"));
+        auto* tasks = FindControl<QTreeWidget>(window.get(), "lvwItems");
         QCOMPARE(tasks->topLevelItem(0)->text(1), QStringLiteral("Buy domain"));
         QCOMPARE(tasks->topLevelItem(0)->checkState(0), Qt::Checked);
-        QCOMPARE(Child<QTreeWidget>(window.get(), "lvwToDo")->topLevelItem(11)->text(1), QStringLiteral("Lunch"));
-        QVERIFY(Messages.Shown.isEmpty());
+        QCOMPARE(FindControl<QTreeWidget>(window.get(), "lvwToDo")->topLevelItem(11)->text(1), QStringLiteral("Lunch"));
+        QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
 
     void onceClosingHasBegunTheTreeNoLongerShowsProjects()
@@ -418,25 +390,25 @@ private slots:
         WriteSampleData();
         auto window = Open();
         QVERIFY(window->close());
-        auto* tree = Child<QTreeWidget>(window.get(), "tvwMain");
+        auto* tree = FindControl<QTreeWidget>(window.get(), "tvwMain");
         tree->setCurrentItem(tree->topLevelItem(0)->child(0));
-        QCOMPARE(Child<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  "));
+        QCOMPARE(FindControl<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  "));
     }
 
     void listsAndTheTreeMenuUseTheDesignFontAndTheHourCaptionsFit()
     {
         auto window = Open();
-        for (QWidget* control : {static_cast<QWidget*>(Child<QTreeWidget>(window.get(), "lvwItems")),
-                                 static_cast<QWidget*>(Child<QTreeWidget>(window.get(), "lvwToDo")),
-                                 static_cast<QWidget*>(Child<QMenu>(window.get(), "mnuTree"))}) {
+        for (QWidget* control : {static_cast<QWidget*>(FindControl<QTreeWidget>(window.get(), "lvwItems")),
+                                 static_cast<QWidget*>(FindControl<QTreeWidget>(window.get(), "lvwToDo")),
+                                 static_cast<QWidget*>(FindControl<QMenu>(window.get(), "mnuTree"))}) {
             QCOMPARE(control->font().family(), QStringLiteral("Arial"));
             QCOMPARE(control->font().pixelSize(), 14);
         }
-        Child<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
-        auto* hours = Child<QTreeWidget>(window.get(), "lvwToDo");
+        FindControl<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
+        auto* hours = FindControl<QTreeWidget>(window.get(), "lvwToDo");
         QCOMPARE(hours->header()->sectionSize(0), 70);
-        auto* calendar = Child<QWidget>(window.get(), "calMain");
-        auto* day = Child<QWidget>(window.get(), "panDay");
+        auto* calendar = FindControl<QWidget>(window.get(), "calMain");
+        auto* day = FindControl<QWidget>(window.get(), "panDay");
         QTRY_VERIFY(day->isVisible());
         QCOMPARE(day->mapTo(window.get(), QPoint()).x() -
                      calendar->mapTo(window.get(), QPoint(calendar->width(), 0)).x(),

@@ -1,5 +1,5 @@
 #pragma once
-// What a part of the main window needs, for testing it on its own: a model, scripted
+// What a pane of the main window needs, for testing it on its own: a model, scripted
 // message boxes and dialogs, and a pinned today.
 
 #include "TScriptedDialogs.h"

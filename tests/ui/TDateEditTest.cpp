@@ -1,3 +1,4 @@
+#include "UFindControl.h"
 #include "ui/TDateEdit.h"
 
 #include <QCalendarWidget>
@@ -131,7 +132,7 @@ private slots:
         TDateEdit edit(Today);
         edit.show();
         edit.SetDateText(handed);
-        auto* button = edit.findChild<QToolButton*>(QStringLiteral("btnCalendar"));
+        auto* button = FindControl<QToolButton>(&edit, "btnCalendar");
         QVERIFY(button != nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
         auto* calendar = edit.findChild<QCalendarWidget*>();

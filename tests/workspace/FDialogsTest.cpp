@@ -1,4 +1,5 @@
 #include "TScriptedMessages.h"
+#include "UFindControl.h"
 #include "UPinnedSettings.h"
 #include "model/UProjects.h"
 #include "workspace/FCategory.h"
@@ -14,11 +15,6 @@
 #include <QTest>
 
 #include <memory>
-
-// Declares `var`, the control `name` of `parent`, and fails the test when there is none.
-#define FIND(var, Type, parent, name)                                                                                  \
-    auto* var = (parent).findChild<Type*>(QStringLiteral(name));                                                       \
-    QVERIFY2(var != nullptr, "no control " name)
 
 namespace {
 
@@ -98,9 +94,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         auto dialog = Open(kind);
-        FIND(edtName, QLineEdit, *dialog, "edtName");
-        FIND(btnOk, QPushButton, *dialog, "btnOk");
-        FIND(btnCancel, QPushButton, *dialog, "btnCancel");
+        auto* edtName = FindControl<QLineEdit>(dialog.get(), "edtName");
+        auto* btnOk = FindControl<QPushButton>(dialog.get(), "btnOk");
+        auto* btnCancel = FindControl<QPushButton>(dialog.get(), "btnCancel");
         edtName->insert(typed);
         QTest::keyClicks(edtName, QStringLiteral("^")); // every name is guarded
         btnCancel->setFocus();
@@ -165,7 +161,7 @@ private slots:
         QFETCH(QStringList, messages);
         QFETCH(bool, accepted);
         auto dialog = Open(kind);
-        FIND(edtName, QLineEdit, *dialog, "edtName");
+        auto* edtName = FindControl<QLineEdit>(dialog.get(), "edtName");
         QTest::keyClicks(edtName, typed);
         QTest::keyClick(edtName, Qt::Key_Return);
         QCOMPARE(Messages.Texts(), messages);
@@ -177,13 +173,13 @@ private slots:
     {
         TfrmCreateProject dialog(Messages, TTextList(), Today);
         dialog.show();
-        FIND(cbxCategories, QComboBox, dialog, "cbxCategories");
-        FIND(edtName, QLineEdit, dialog, "edtName");
-        FIND(chkDefault, QCheckBox, dialog, "chkDefault");
+        auto* cbxCategories = FindControl<QComboBox>(&dialog, "cbxCategories");
+        auto* edtName = FindControl<QLineEdit>(&dialog, "edtName");
+        auto* chkDefault = FindControl<QCheckBox>(&dialog, "chkDefault");
         QCOMPARE(cbxCategories->count(), 0);
         QVERIFY(chkDefault->isHidden() && !dialog.UseDefaultTasks());
         QTest::keyClicks(edtName, QStringLiteral("Site"));
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btnOk")), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(&dialog, "btnOk"), Qt::LeftButton);
         QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Category(), std::string());
         QCOMPARE(dialog.StartDate(), std::string(" 7/ 5/2008"));
@@ -242,7 +238,7 @@ private slots:
     {
         TfrmTask dialog(Messages, Today);
         dialog.show();
-        FIND(memNotes, QPlainTextEdit, dialog, "memNotes");
+        auto* memNotes = FindControl<QPlainTextEdit>(&dialog, "memNotes");
         QTest::keyClicks(memNotes, QStringLiteral("one"));
         QTest::keyClick(memNotes, Qt::Key_Return);
         QTest::keyClicks(memNotes, QStringLiteral("two"));

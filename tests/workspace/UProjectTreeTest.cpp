@@ -40,7 +40,7 @@ private:
         tvwMain->setCurrentItem(project < 0 ? node : node->child(project));
     }
 
-    void Trigger(const char* item) { FindControl<QAction>(Tree->Widget(), item)->trigger(); }
+    void Trigger(const char* item) { TriggerAction(Tree->Widget(), item); }
 
 private slots:
     void initTestCase() { PinLocaleAndFonts(); }
@@ -153,7 +153,7 @@ private slots:
     {
         Tree->RebuildTree("");
         Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Solo")); });
-        FindControl<QAction>(Tree->Widget(), "AddProject1")->trigger();
+        Trigger("AddProject1");
         QCOMPARE(Fixture->Dialogs.Captions.first(), QStringLiteral("Create new project"));
         QCOMPARE(Fixture->State.Projects->Count(), 1);
         QCOMPARE((*Fixture->State.Projects)[0].Category, std::string());

@@ -1,0 +1,31 @@
+#include "TMainWindowFixture.h"
+
+#include "UPinnedSettings.h"
+
+#include <QTest>
+
+TMainWindowOptions TMainWindowFixture::Options()
+{
+    TMainWindowOptions options;
+    options.ProgramFolder = Temp.Path();
+    options.Messages = &Messages;
+    options.Dialogs = &Dialogs;
+    options.Browser = &Browser;
+    options.UpdateBaseURL = RefusingUpdateDirectory;
+    options.Today = [] { return QDate(2008, 7, 5); };
+    return options;
+}
+
+std::unique_ptr<TfrmMain> TMainWindowFixture::Create(TMainWindowOptions options)
+{
+    return std::make_unique<TfrmMain>(std::move(options));
+}
+
+std::unique_ptr<TfrmMain> TMainWindowFixture::Open(TMainWindowOptions options)
+{
+    auto window = Create(std::move(options));
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("window not exposed");
+    return window;
+}
