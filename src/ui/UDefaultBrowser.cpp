@@ -43,16 +43,20 @@ QString DefaultHttpHandler()
 
 QStringList DefaultBrowserCommand()
 {
+    // The user's own choice comes first, then the system's (Debian's alternative).
+    const QString entry = DefaultHttpHandler();
+    const QString entryFile =
+        entry.isEmpty() ? QString() : QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
+    if (!entryFile.isEmpty()) {
+        QStringList command =
+            DesktopEntryCommand(KeyFileValue(entryFile, QStringLiteral("Desktop Entry"), QStringLiteral("Exec")));
+        if (!command.isEmpty())
+            return command;
+    }
     const QString debianBrowser = QStandardPaths::findExecutable(QStringLiteral("x-www-browser"));
     if (!debianBrowser.isEmpty())
         return {debianBrowser};
-    const QString entry = DefaultHttpHandler();
-    if (entry.isEmpty())
-        return {};
-    const QString entryFile = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
-    if (entryFile.isEmpty())
-        return {};
-    return DesktopEntryCommand(KeyFileValue(entryFile, QStringLiteral("Desktop Entry"), QStringLiteral("Exec")));
+    return {};
 }
 
 QStringList DesktopEntryCommand(const QString& exec)

@@ -122,6 +122,7 @@ TEST_F(BrandTool, UsageAndFileErrorsExitTwo)
     EXPECT_EQ(Run("--passphrase " + std::string(129, 'p') + " encrypt a b"), 2);
     EXPECT_EQ(Run("decrypt " + Quoted("missing.dat") + " " + Quoted("out.txt")), 2);
     EXPECT_NE(Err().find("missing.dat"), std::string::npos);
+    EXPECT_EQ(Run("encrypt /dev/zero " + Quoted("c.dat")), 2); // read without end, once
     WriteWhole(Folder.File("plain.txt"), Text);
     EXPECT_EQ(Run("encrypt " + Quoted("plain.txt") + " " + Quoted("no-folder/c.dat")), 2);
 }

@@ -188,6 +188,8 @@ TEST_F(PublisherService, AdminRefusesTextsTheProgramWouldSplit)
         {"--title", "\xE9", "--published", "x", "--body", "b"}, // not UTF-8
         {"--title", "a", "--published", "x", "--body", "b", "--editions", "BX"},
         {"--title", "a", "--published", "x"},
+        {"--title", "a", "--published", "x", "--body", "a\x01" "b"}, // PostgreSQL would cut at a NUL
+        {"--title", "a", "--published", "x", "--body", "b", "--target", "UA\n"}, // "$" matches before it
     };
     for (const std::vector<std::string>& options : refused) {
         std::vector<std::string> arguments = base;

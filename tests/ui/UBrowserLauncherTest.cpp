@@ -75,6 +75,8 @@ private slots:
         std::filesystem::permissions(bin.File("x-www-browser"), std::filesystem::perms::owner_all);
         const QByteArray oldPath = qgetenv("PATH");
         qputenv("PATH", QByteArray::fromStdString(bin.Path().string()));
+        for (const char* variable : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
+            qputenv(variable, QByteArray::fromStdString(bin.File("none"))); // no desktop's own choice
         const std::string address = "http://shop.example/go?a=1&low=%%affiliateid%%&x=%41 \xE9";
         TDesktopBrowserLauncher launcher;
         const bool started = launcher.Open(address);

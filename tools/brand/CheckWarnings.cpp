@@ -102,12 +102,29 @@ std::optional<std::string_view> AttributeValue(std::string_view html, std::size_
     return html.substr(at, html.find_first_of(" \t\r\n>", at) - at);
 }
 
-// The values of src, href and background attributes and of CSS url(), in the order of the text.
+// The values of src, href and background attributes and of CSS url() in tags and style
+// blocks, in the order of the text; the page's own words are not read for them.
 std::vector<std::string_view> References(std::string_view html)
 {
     const std::string lower = LowerAscii(html);
     std::vector<std::string_view> found;
+    bool inTag = false;
+    bool inStyle = false;
     for (std::size_t at = 0; at < lower.size(); ++at) {
+        if (lower[at] == '<') {
+            inTag = true;
+            if (lower.compare(at, 6, "<style") == 0)
+                inStyle = true;
+            else if (lower.compare(at, 7, "</style") == 0)
+                inStyle = false;
+            continue;
+        }
+        if (lower[at] == '>') {
+            inTag = false;
+            continue;
+        }
+        if (!inTag && !inStyle)
+            continue;
         if (lower.compare(at, 4, "url(") == 0) {
             const auto start = at + 4;
             const auto end = html.find(')', start);
@@ -119,7 +136,7 @@ std::vector<std::string_view> References(std::string_view html)
             continue;
         }
         // An attribute name stands after a blank inside a tag.
-        if (at == 0 || std::string_view(" \t\r\n").find(lower[at - 1]) == std::string_view::npos)
+        if (!inTag || std::string_view(" \t\r\n").find(lower[at - 1]) == std::string_view::npos)
             continue;
         for (const std::string_view name : {"src", "href", "background"})
             if (lower.compare(at, name.size(), name) == 0)

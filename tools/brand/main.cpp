@@ -7,7 +7,6 @@
 #include "crypto/AesLib.h"
 #include "crypto/USettingsContainer.h"
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -72,17 +71,24 @@ int UsageError(const std::string& message)
     return ExitUsage;
 }
 
-// The whole file; none when it cannot be opened or read.
+// Far more than any settings file holds, far less than would exhaust memory.
+constexpr std::size_t LargestInput = 16 * 1024 * 1024;
+
+// The whole regular file; none when it cannot be read, is something else (a FIFO, a device,
+// a folder) or is larger than LargestInput.
 std::optional<std::string> ReadWhole(const std::string& path)
 {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || std::filesystem::file_size(path, error) > LargestInput)
+        return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open())
         return std::nullopt;
     std::string bytes;
     char buffer[65536];
-    while (file.read(buffer, sizeof buffer), file.gcount() > 0)
+    while (bytes.size() <= LargestInput && (file.read(buffer, sizeof buffer), file.gcount() > 0))
         bytes.append(buffer, static_cast<std::size_t>(file.gcount()));
-    if (file.bad()) // a read error, or a folder
+    if (file.bad() || bytes.size() > LargestInput) // a read error, or a file that grew meanwhile
         return std::nullopt;
     return bytes;
 }
@@ -94,7 +100,7 @@ int Run(const std::string& command, const std::string& passphrase, const std::st
         return UsageError("the passphrase is longer than 128 characters");
     const std::optional<std::string> input = ReadWhole(from);
     if (!input)
-        return Fail(ExitUsage, "cannot read \"" + from + "\"");
+        return Fail(ExitUsage, "cannot read \"" + from + "\" (a regular file of at most 16 MiB)");
 
     // Everything is done in memory first, so a refusal or a failed check writes nothing.
     TEncryption encryption(passphrase, SettingsBufferSize);
@@ -125,9 +131,7 @@ int Run(const std::string& command, const std::string& passphrase, const std::st
         TProgramFolder folder(target.has_parent_path() ? target.parent_path() : std::filesystem::path("."));
         folder.WriteFile(target.filename().string(), std::move(output).str());
     } catch (const EFileError& error) {
-        std::string message = error.what(); // "Cannot write ...", told in the tool's own lower case
-        message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
-        return Fail(ExitUsage, message);
+        return Fail(ExitUsage, "cannot write \"" + to + "\" (" + error.what() + ")");
     }
     return 0;
 }

@@ -90,7 +90,7 @@ function parseArguments(array $arguments, array $allowed, int $minimum, int $max
 
 function checkedCode(string $what, string $value): string
 {
-    if (preg_match('/^[\x21-\x7E]{1,64}$/', $value) !== 1)
+    if (preg_match('/^[\x21-\x7E]{1,64}\z/', $value) !== 1)
         refuse("the $what \"$value\" is not 1 to 64 visible ASCII characters");
     return $value;
 }
@@ -106,6 +106,10 @@ function checkedText(string $what, string $value, int $longest, bool $oneField):
     $length = strlen($value) - preg_match_all('/[\x80-\xBF]/', $value); // continuation bytes start no character
     if ($oneField && ($length === 0 || preg_match('/[\x00-\x1F\x7F^\x{AF}]/u', $value) === 1))
         refuse("the $what is empty or holds \"^\", \"¯\" or a line break or other control character");
+    // PostgreSQL cuts a text at a NUL, and no control character but tab and line breaks
+    // belongs in a body.
+    if (preg_match('/[\x00-\x08\x0B\x0C\x0E-\x1F\x7F]/', $value) === 1)
+        refuse("the $what holds a control character");
     if ($length > $longest)
         refuse("the $what is longer than $longest characters");
     if (@iconv('UTF-8', 'Windows-1252', $value) === false)
@@ -122,9 +126,9 @@ function checkedEditions(string $list): array
     return $editions;
 }
 
-function bodyTooLong(string $holder, int $bytes): never
+function bodyTooLong(string $holder, string $amount): never
 {
-    refuse("$holder holds $bytes bytes; a body holds at most 1 MiB (1,048,576 bytes of UTF-8)");
+    refuse("$holder holds $amount; a body holds at most 1 MiB (1,048,576 bytes of UTF-8)");
 }
 
 // The body, without a byte order mark. A file is measured before it is read, and no more of
@@ -146,7 +150,7 @@ function readBody(array $options): string
             refuse("\"$file\" is " . (is_dir($file) ? 'a folder' : 'no regular file') . ', not a body');
         $size = @filesize($file);
         if ($size !== false && $size > $room)
-            bodyTooLong("\"$file\"", $size);
+            bodyTooLong("\"$file\"", "$size bytes");
         $body = @file_get_contents($file, false, null, 0, $room);
     }
     if ($body === false)
@@ -154,7 +158,9 @@ function readBody(array $options): string
     if (str_starts_with($body, "\xEF\xBB\xBF"))
         $body = substr($body, 3);
     if (strlen($body) > LARGEST_BODY)
-        bodyTooLong($file === null ? 'the body' : ($file === '-' ? 'standard input' : "\"$file\""), strlen($body));
+        // What was read stops a little past the bound, so a longer input is told as such.
+        bodyTooLong($file === null ? 'the body' : ($file === '-' ? 'standard input' : "\"$file\""),
+            strlen($body) >= $room ? 'more than ' . LARGEST_BODY . ' bytes' : strlen($body) . ' bytes');
     if ($body === '')
         refuse('the body is empty');
     return checkedText('body', $body, LARGEST_BODY, false);
@@ -224,7 +230,7 @@ function addNews(NewsDatabase $database, array $options): void
         'published' => checkedText('publication text', $options['published'], 100, true),
         'body' => readBody($options),
     ];
-    if (preg_match('/^[A-Za-z0-9]{1,16}$/', $news['target']) !== 1)
+    if (preg_match('/^[A-Za-z0-9]{1,16}\z/', $news['target']) !== 1)
         refuse("the target \"{$news['target']}\" is not 1 to 16 letters or digits");
     $editions = checkedEditions($options['editions']);
     if (!$database->hasProduct($news['publisher'], $news['product']))
@@ -289,7 +295,7 @@ function run(array $arguments): void
             listNews($database, $options);
             break;
         case 'remove-news':
-            if (preg_match('/^[0-9]{1,18}$/', $arguments[0]) !== 1)
+            if (preg_match('/^[0-9]{1,18}\z/', $arguments[0]) !== 1)
                 usage("\"{$arguments[0]}\" is no news id");
             $id = (int) $arguments[0];
             if ($id > NewsDatabase::LARGEST_ID || !$database->removeNews($id))

@@ -14,10 +14,18 @@ set -eu
 
 build=$(cd "${1:-build}" 2>/dev/null && pwd) || { echo "test-databases: no build folder \"${1:-build}\"" >&2; exit 2; }
 test_program="$build/tests/PublisherServiceTest"
-[ -x "$test_program" ] || { echo "test-databases: build $test_program first (make build)" >&2; exit 2; }
+[ -x "$test_program" ] || { echo "test-databases: build $test_program first (make test builds it)" >&2; exit 2; }
 
 if [ "$(id -u)" = 0 ]; then
     user=${TASKWREN_TEST_USER:-nobody}
+    # A checkout in root's home is often closed to everyone else.
+    for needed in "$0" "$test_program"; do
+        runuser -u "$user" -- test -r "$needed" -a -x "$needed" || {
+            echo "test-databases: the user $user cannot run $needed; put the checkout where $user can read it" \
+                 "(for example under /tmp) or name another user in TASKWREN_TEST_USER" >&2
+            exit 2
+        }
+    done
     exec runuser -u "$user" -- "$0" "$build"
 fi
 
@@ -36,7 +44,8 @@ if [ -n "$missing" ]; then
 fi
 mariadbd=$(command -v mariadbd || echo /usr/sbin/mariadbd)
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/taskwren-databases.XXXXXX")
+# PostgreSQL reads its socket folder from an option string split at blanks, so the folder has none.
+work=$(mktemp -d /tmp/taskwren-databases.XXXXXX)
 postgres_started=""
 mariadb_pid=""
 stop() {

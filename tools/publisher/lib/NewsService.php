@@ -41,7 +41,7 @@ final class NewsService
     {
         self::serve(function (NewsDatabase $database, array $request): string {
             $id = Wire::requestField($_POST, 'newsid');
-            if (preg_match('/^[0-9]{1,18}$/', $id) !== 1 || (int) $id > NewsDatabase::LARGEST_ID)
+            if (preg_match('/^[0-9]{1,18}\z/', $id) !== 1 || (int) $id > NewsDatabase::LARGEST_ID)
                 throw new NewsRefusal('INVALIDNEWS');
             $body = $database->body((int) $id, $request['publisher'], $request['product'], $request['edition'],
                 $request['target']);
