@@ -85,7 +85,7 @@ private:
         (new QHBoxLayout(Window.get()))->addWidget(toolBar);
         Pane = new TNewsPane(Settings, NewsList,
                              TNewsServices{Messages, Dialogs, Browser, Starter, *Folder, *Http, Pump,
-                                           Server->Url("/liveupdate/taskwren/")},
+                                           Server->Url("/liveupdate/taskwren/"), {}},
                              Window.get());
         Pane->AttachButtons(btnNews, btnUpdate);
         Window->show();
