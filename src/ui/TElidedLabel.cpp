@@ -1,41 +1,19 @@
 #include "ui/TElidedLabel.h"
 
+#include "ui/UElide.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolTip>
-
-#include <algorithm>
 
 namespace {
 
 // The widest a label asks to be: beyond it, a text is cut rather than taking the room of its
 // neighbours.
 constexpr int MaxHintWidth = 400;
-// The tool tip shows this much of a text, wrapped into lines.
-constexpr qsizetype MaxToolTipLength = 1000;
-const QChar Ellipsis(0x2026);
-
-QString ToolTipFor(const QString& text)
-{
-    QString shown = text.left(MaxToolTipLength);
-    if (shown.size() < text.size())
-        shown += Ellipsis;
-    return Qt::convertFromPlainText(shown, Qt::WhiteSpaceNormal);
-}
 
 } // namespace
-
-QString ElideToWidth(const QString& text, const QFontMetrics& metrics, int width)
-{
-    // A line of `width` pixels holds hardly more than `width` characters, so a longer text is
-    // cut there before it is laid out, and marked as cut.
-    const qsizetype room = std::max(width, 0) + 1;
-    if (text.size() <= room)
-        return metrics.elidedText(text, Qt::ElideRight, width);
-    const qsizetype cut = text.at(room - 1).isHighSurrogate() ? room - 1 : room;
-    return metrics.elidedText(text.left(cut) + Ellipsis, Qt::ElideRight, width);
-}
 
 TElidedLabel::TElidedLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
@@ -57,7 +35,7 @@ QSize TElidedLabel::sizeHint() const
 
 QSize TElidedLabel::minimumSizeHint() const
 {
-    return WithMargins(fontMetrics().horizontalAdvance(Ellipsis));
+    return WithMargins(fontMetrics().horizontalAdvance(QChar(0x2026)));
 }
 
 QSize TElidedLabel::WithMargins(int textWidth) const
@@ -70,7 +48,7 @@ QSize TElidedLabel::WithMargins(int textWidth) const
 bool TElidedLabel::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip && ShownText() != text()) {
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), ToolTipFor(text()), this);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), WholeTextTip(text()), this);
         return true;
     }
     return QLabel::event(event);

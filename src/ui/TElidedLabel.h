@@ -1,11 +1,8 @@
 #pragma once
-// A one-line label that never widens its window: a text wider than the label is cut with "…",
-// and its full text shows in the tool tip. Only a prefix of the text that could fill a line
-// is ever laid out, so a caption of millions of characters costs no more than a short one.
+// A one-line label that never widens its window: a text wider than the label is cut with "…"
+// (see UElide), and its whole text shows in the tool tip.
 
 #include <QLabel>
-
-class QFontMetrics;
 
 class TElidedLabel : public QLabel {
     Q_OBJECT
@@ -26,6 +23,3 @@ protected:
 private:
     [[nodiscard]] QSize WithMargins(int textWidth) const;
 };
-
-// `text` cut at its end with "…" to fit `width` pixels, laid out from a bounded prefix only.
-[[nodiscard]] QString ElideToWidth(const QString& text, const QFontMetrics& metrics, int width);

@@ -9,7 +9,6 @@
 #include "UFindControl.h"
 
 #include <QLabel>
-#include <QWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -17,6 +16,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <memory>
 

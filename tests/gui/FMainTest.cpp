@@ -333,7 +333,8 @@ private slots:
         std::filesystem::create_directory(Fixture->Temp.File("projects.dat"));
         Fixture->Messages.SaveAnswers = {TSaveAnswer::Save};
         QVERIFY(!window->close());
-        QCOMPARE(Fixture->Messages.Texts().last(), QStringLiteral("Cannot replace \"projects.dat\": Not a regular file"));
+        QCOMPARE(Fixture->Messages.Texts().last(),
+                 QStringLiteral("Cannot replace \"projects.dat\": Not a regular file"));
         QVERIFY(window->isVisible() && window->isWindowModified());
 
         std::filesystem::remove(Fixture->Temp.File("projects.dat"));
@@ -397,7 +398,8 @@ private slots:
         QCOMPARE(tabRound("lvwItems", 2 * tasks.size()), tasks + tasks);
 
         FindControl<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
-        const QStringList calendar = QStringList{"calMain", "lvwToDo", "btnEditHour", "btnClearHour", "btnToday"} + frame;
+        const QStringList calendar =
+            QStringList{"calMain", "lvwToDo", "btnEditHour", "btnClearHour", "btnToday"} + frame;
         QCOMPARE(tabRound("calMain", 2 * calendar.size()), calendar + calendar);
     }
 
@@ -426,7 +428,7 @@ private slots:
         const auto readable = [](const QWidget* control) {
             const QPalette colours = control->palette();
             return colours.color(QPalette::WindowText).lightness() < 100 &&
-                   colours.color(QPalette::Text).lightness() < 100 && colours.color(QPalette::Base).lightness() > 200;
+                colours.color(QPalette::Text).lightness() < 100 && colours.color(QPalette::Base).lightness() > 200;
         };
         auto window = Open();
         for (const char* name : {"lblProjName", "tvwMain", "lvwItems", "pgcMain"})

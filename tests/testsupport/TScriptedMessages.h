@@ -24,6 +24,6 @@ public:
     void Clear();
 
     QList<TShown> Shown;
-    std::deque<bool> Answers; // the answers to the next questions, true for "OK"
+    std::deque<bool> Answers;            // the answers to the next questions, true for "OK"
     std::deque<TSaveAnswer> SaveAnswers; // to the next "Save", "Don't Save", "Cancel" questions
 };

@@ -152,7 +152,8 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::newRow("hour, empty") << "hour" << QString() << QByteArray("edtName")
                                      << QStringList{"A valid action is required!"} << false;
-        QTest::newRow("hour, action") << "hour" << QStringLiteral("Call") << QByteArray("edtName") << QStringList() << true;
+        QTest::newRow("hour, action") << "hour" << QStringLiteral("Call") << QByteArray("edtName") << QStringList()
+                                      << true;
         QTest::newRow("category") << "category" << QStringLiteral("Work") << QByteArray("edtName") << QStringList()
                                   << true;
         QTest::newRow("task, in a date") << "task" << QStringLiteral("Buy") << QByteArray("edtEndDate") << QStringList()
