@@ -22,11 +22,11 @@ TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev libssl-dev nginx-lig
 .PHONY: run install test
 
 run: install
-	$(PREFIX)/bin/taskwren
+	"$(PREFIX)/bin/taskwren"
 
 install:
 	scripts/install-packages $(RUN_PACKAGES)
-	cmake -S . -B $(BUILD) -DTASKWREN_BUILD_TESTS=OFF -DTASKWREN_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake -S . -B $(BUILD) -DTASKWREN_BUILD_TESTS=OFF -DTASKWREN_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX="$(PREFIX)"
 	cmake --build $(BUILD) -j $(JOBS)
 	cmake --install $(BUILD)
 

@@ -5,11 +5,17 @@
 set(prefix "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 set(program "${CMAKE_INSTALL_PREFIX}/${TASKWREN_PROGRAM_DIR}/taskwren")
 
+# Only a link is replaced: a file of the user's own under that name is left as it is.
+set(launcher "${prefix}/bin/taskwren")
 file(MAKE_DIRECTORY "${prefix}/bin")
-file(REMOVE "${prefix}/bin/taskwren")
 file(RELATIVE_PATH target "${CMAKE_INSTALL_PREFIX}/bin" "${program}")
-file(CREATE_LINK "${target}" "${prefix}/bin/taskwren" SYMBOLIC)
-message(STATUS "Installing: ${prefix}/bin/taskwren -> ${target}")
+if(IS_SYMLINK "${launcher}" OR NOT EXISTS "${launcher}")
+  file(REMOVE "${launcher}")
+  file(CREATE_LINK "${target}" "${launcher}" SYMBOLIC)
+  message(STATUS "Installing: ${launcher} -> ${target}")
+else()
+  message(WARNING "${launcher} is not a link to the program and is left as it is; start ${program} instead")
+endif()
 
 # Exec quotes the path and escapes what the shell would read; the key file itself then
 # escapes each backslash once more, and a percent sign is a field code unless doubled.

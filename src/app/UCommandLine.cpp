@@ -40,16 +40,19 @@ bool StartsWithAny(const std::array<const char*, N>& prefixes, const QString& na
                        [&](const char* prefix) { return name.startsWith(QLatin1String(prefix)); });
 }
 
-// The arguments with Qt's own options and their values taken out.
-QStringList WithoutQtOptions(const QStringList& arguments)
+// The arguments with Qt's own options and their values taken out; `missingValue` names a Qt
+// option that ends the line without its value.
+QStringList WithoutQtOptions(const QStringList& arguments, QString& missingValue)
 {
     QStringList ours;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString name = QtOptionName(arguments[i]);
-        if (i > 0 && Names(QtOptionsWithValue, name) && i + 1 < arguments.size())
-            ++i;
-        else if (i == 0 || !(Names(QtFlags, name) || StartsWithAny(QtOptionsWithJoinedValue, name)))
+        if (i > 0 && Names(QtOptionsWithValue, name)) {
+            if (++i == arguments.size())
+                missingValue = arguments.last();
+        } else if (i == 0 || !(Names(QtFlags, name) || StartsWithAny(QtOptionsWithJoinedValue, name))) {
             ours << arguments[i];
+        }
     }
     return ours;
 }
@@ -72,7 +75,12 @@ TCommandLine ReadCommandLine(const QStringList& arguments)
     parser.addOption(version);
     const QString program = arguments.isEmpty() ? QStringLiteral("taskwren") : arguments.first().section(u'/', -1);
 
-    if (!parser.parse(WithoutQtOptions(arguments)))
+    QString missingValue;
+    const QStringList ours = WithoutQtOptions(arguments, missingValue);
+    if (!missingValue.isEmpty())
+        return {TCommandLine::TAction::Refuse,
+                QStringLiteral("%1: Missing value after '%2'. Try \"%1 --help\".").arg(program, missingValue)};
+    if (!parser.parse(ours))
         return {TCommandLine::TAction::Refuse,
                 QStringLiteral("%1: %2 Try \"%1 --help\".").arg(program, parser.errorText())};
     if (parser.isSet(help))

@@ -12,21 +12,6 @@ constexpr std::array<char16_t, 32> HighControlRange = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char32_t ToUnicode(unsigned char byte)
-{
-    return byte >= 0x80 && byte <= 0x9F ? HighControlRange[byte - 0x80] : char32_t{byte};
-}
-
-std::optional<char> ToWindows1252(char32_t character)
-{
-    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
-        return static_cast<char>(character);
-    for (std::size_t i = 0; i < HighControlRange.size(); ++i)
-        if (HighControlRange[i] == character)
-            return static_cast<char>(0x80 + i);
-    return std::nullopt;
-}
-
 // Windows-1252 holds nothing above U+FFFF, so three bytes are the most a character needs.
 void AppendUtf8(std::string& out, char32_t c)
 {
@@ -79,12 +64,27 @@ std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& at)
 
 } // namespace
 
+char16_t Windows1252ToUnicode(unsigned char byte)
+{
+    return byte >= 0x80 && byte <= 0x9F ? HighControlRange[byte - 0x80] : char16_t{byte};
+}
+
+std::optional<char> UnicodeToWindows1252(char32_t character)
+{
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
+        return static_cast<char>(character);
+    for (std::size_t i = 0; i < HighControlRange.size(); ++i)
+        if (HighControlRange[i] == character)
+            return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
 std::string Windows1252ToUtf8(std::string_view text)
 {
     std::string utf8;
     utf8.reserve(text.size());
     for (const char c : text)
-        AppendUtf8(utf8, ToUnicode(static_cast<unsigned char>(c)));
+        AppendUtf8(utf8, Windows1252ToUnicode(static_cast<unsigned char>(c)));
     return utf8;
 }
 
@@ -109,7 +109,7 @@ TUtf8Conversion Utf8ToWindows1252(std::string_view utf8)
     for (std::size_t at = 0; at < utf8.size();) {
         const std::size_t start = at;
         const char32_t character = NextCharacter(utf8, at).value_or(0xFFFD);
-        const auto byte = ToWindows1252(character);
+        const auto byte = UnicodeToWindows1252(character);
         if (!byte) {
             result.Lacking = character;
             result.LackingUtf8 = utf8.substr(start, at - start);

@@ -5,8 +5,13 @@
 // through UTF-8 gives every byte back.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+
+// One byte's character; one character's byte, none when the code page lacks it.
+char16_t Windows1252ToUnicode(unsigned char byte);
+std::optional<char> UnicodeToWindows1252(char32_t character);
 
 std::string Windows1252ToUtf8(std::string_view text);
 

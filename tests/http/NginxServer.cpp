@@ -70,17 +70,17 @@ TNginxServer::TNginxServer()
     std::string pattern = (std::filesystem::temp_directory_path() / "taskwren-nginx-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot create a temporary folder");
-    FFolder = pattern;
-    FRoot = FFolder + "/www";
-    std::filesystem::create_directories(FRoot);
+    Folder = pattern;
+    Root = Folder + "/www";
+    std::filesystem::create_directories(Root);
     // The free port may be taken by someone else before nginx binds it: then try another.
     for (int attempt = 1;; ++attempt) {
-        FPort = FreeLoopbackPort();
+        PortNumber = FreeLoopbackPort();
         const std::string log = Start(nginx);
         if (log.empty())
             return;
         if (attempt == 5 || log.find("Address already in use") == std::string::npos) {
-            std::filesystem::remove_all(FFolder);
+            std::filesystem::remove_all(Folder);
             throw std::runtime_error("nginx did not start: " + log);
         }
     }
@@ -88,28 +88,28 @@ TNginxServer::TNginxServer()
 
 std::string TNginxServer::Start(const std::string& nginx)
 {
-    const std::string confPath = FFolder + "/nginx.conf";
-    std::ofstream(confPath) << Configuration(FFolder, FRoot, FPort);
-    std::filesystem::remove(FFolder + "/error.log");
+    const std::string confPath = Folder + "/nginx.conf";
+    std::ofstream(confPath) << Configuration(Folder, Root, PortNumber);
+    std::filesystem::remove(Folder + "/error.log");
 
-    FPid = ::fork();
-    if (FPid == 0) {
-        ::execl(nginx.c_str(), nginx.c_str(), "-p", FFolder.c_str(), "-c", confPath.c_str(),
+    Pid = ::fork();
+    if (Pid == 0) {
+        ::execl(nginx.c_str(), nginx.c_str(), "-p", Folder.c_str(), "-c", confPath.c_str(),
                 static_cast<char*>(nullptr));
         ::_exit(127);
     }
     // nginx writes its pid file once it holds the port; a bare connection could reach a stranger.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!std::filesystem::exists(FFolder + "/nginx.pid") || !LoopbackAccepts(FPort)) {
+    while (!std::filesystem::exists(Folder + "/nginx.pid") || !LoopbackAccepts(PortNumber)) {
         int status = 0;
-        const bool exited = ::waitpid(FPid, &status, WNOHANG) == FPid;
+        const bool exited = ::waitpid(Pid, &status, WNOHANG) == Pid;
         if (exited || std::chrono::steady_clock::now() > deadline) {
             if (!exited) {
-                ::kill(FPid, SIGKILL);
-                ::waitpid(FPid, &status, 0);
+                ::kill(Pid, SIGKILL);
+                ::waitpid(Pid, &status, 0);
             }
-            FPid = -1;
-            std::ifstream log(FFolder + "/error.log");
+            Pid = -1;
+            std::ifstream log(Folder + "/error.log");
             std::stringstream text;
             text << log.rdbuf();
             return text.str().empty() ? "no log" : text.str();
@@ -121,23 +121,23 @@ std::string TNginxServer::Start(const std::string& nginx)
 
 TNginxServer::~TNginxServer()
 {
-    if (FPid > 0) {
-        ::kill(FPid, SIGTERM); // fast shutdown of master and worker
+    if (Pid > 0) {
+        ::kill(Pid, SIGTERM); // fast shutdown of master and worker
         int status = 0;
-        ::waitpid(FPid, &status, 0);
+        ::waitpid(Pid, &status, 0);
     }
     std::error_code ignored;
-    std::filesystem::remove_all(FFolder, ignored);
+    std::filesystem::remove_all(Folder, ignored);
 }
 
 std::string TNginxServer::Url(const std::string& target) const
 {
-    return "http://127.0.0.1:" + std::to_string(FPort) + target;
+    return "http://127.0.0.1:" + std::to_string(PortNumber) + target;
 }
 
 std::string TNginxServer::AccessLog() const
 {
-    std::ifstream log(FFolder + "/access.log");
+    std::ifstream log(Folder + "/access.log");
     std::stringstream text;
     text << log.rdbuf();
     return text.str();

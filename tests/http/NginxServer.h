@@ -16,20 +16,20 @@ public:
     TNginxServer(const TNginxServer&) = delete;
     TNginxServer& operator=(const TNginxServer&) = delete;
 
-    [[nodiscard]] int Port() const { return FPort; }
+    [[nodiscard]] int Port() const { return PortNumber; }
     [[nodiscard]] std::string Url(const std::string& target) const;
-    [[nodiscard]] const std::string& DocumentRoot() const { return FRoot; }
+    [[nodiscard]] const std::string& DocumentRoot() const { return Root; }
     // The access log so far (nginx writes it as each request ends).
     [[nodiscard]] std::string AccessLog() const;
 
 private:
-    // Runs nginx on FPort; "" once it serves, else what its error log says.
+    // Runs nginx on PortNumber; "" once it serves, else what its error log says.
     std::string Start(const std::string& nginx);
 
-    std::string FFolder;
-    std::string FRoot;
-    int FPort = 0;
-    pid_t FPid = -1;
+    std::string Folder;
+    std::string Root;
+    int PortNumber = 0;
+    pid_t Pid = -1;
 };
 
 // Writes `size` bytes of a reproducible pattern to `path`; returns the bytes written.

@@ -61,38 +61,38 @@ TScriptedAnswer IgnoringPeer(int ms)
 
 TScriptedHttpServer::TScriptedHttpServer()
 {
-    FListener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    Listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (FListener < 0 || ::bind(FListener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(FListener, 16) != 0 || ::getsockname(FListener, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
-        ::pipe(FStop) != 0)
+    if (Listener < 0 || ::bind(Listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(Listener, 16) != 0 || ::getsockname(Listener, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
+        ::pipe(StopRequested) != 0)
         throw std::runtime_error("cannot start the scripted server");
-    FPort = ntohs(address.sin_port);
-    FThread = std::thread([this] { Run(); });
+    PortNumber = ntohs(address.sin_port);
+    Thread = std::thread([this] { Run(); });
 }
 
 TScriptedHttpServer::~TScriptedHttpServer()
 {
     const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(FStop[1], &byte, 1);
-    FThread.join();
-    ::close(FListener);
-    ::close(FStop[0]);
-    ::close(FStop[1]);
+    [[maybe_unused]] const auto written = ::write(StopRequested[1], &byte, 1);
+    Thread.join();
+    ::close(Listener);
+    ::close(StopRequested[0]);
+    ::close(StopRequested[1]);
 }
 
 std::string TScriptedHttpServer::Url(const std::string& target) const
 {
-    return "http://127.0.0.1:" + std::to_string(FPort) + target;
+    return "http://127.0.0.1:" + std::to_string(PortNumber) + target;
 }
 
 void TScriptedHttpServer::Enqueue(TScriptedAnswer answer)
 {
-    std::lock_guard lock(FLock);
-    FScript.push_back(std::move(answer));
+    std::lock_guard lock(Lock);
+    Script.push_back(std::move(answer));
 }
 
 void TScriptedHttpServer::Answer(const std::string& bytes, bool close)
@@ -105,26 +105,26 @@ void TScriptedHttpServer::Answer(const std::string& bytes, bool close)
 
 std::vector<TRecordedRequest> TScriptedHttpServer::Requests() const
 {
-    std::lock_guard lock(FLock);
-    return FRequests;
+    std::lock_guard lock(Lock);
+    return Recorded;
 }
 
 int TScriptedHttpServer::Connections() const
 {
-    std::lock_guard lock(FLock);
-    return FConnections;
+    std::lock_guard lock(Lock);
+    return ConnectionCount;
 }
 
 bool TScriptedHttpServer::WaitReadable(int fd)
 {
-    pollfd entries[2] = {{fd, POLLIN, 0}, {FStop[0], POLLIN, 0}};
+    pollfd entries[2] = {{fd, POLLIN, 0}, {StopRequested[0], POLLIN, 0}};
     while (::poll(entries, 2, -1) < 0) { }
     return entries[1].revents == 0;
 }
 
 bool TScriptedHttpServer::Sleep(int ms)
 {
-    pollfd stop{FStop[0], POLLIN, 0};
+    pollfd stop{StopRequested[0], POLLIN, 0};
     while (::poll(&stop, 1, ms) < 0) { }
     return stop.revents == 0;
 }
@@ -133,7 +133,7 @@ bool TScriptedHttpServer::SendAll(int client, const std::string& bytes)
 {
     size_t sent = 0;
     while (sent < bytes.size()) {
-        pollfd entries[2] = {{client, POLLOUT, 0}, {FStop[0], POLLIN, 0}};
+        pollfd entries[2] = {{client, POLLOUT, 0}, {StopRequested[0], POLLIN, 0}};
         while (::poll(entries, 2, -1) < 0) { }
         if (entries[1].revents != 0)
             return false;
@@ -163,23 +163,23 @@ bool TScriptedHttpServer::Play(int client, const TScriptedAnswer& answer)
 
 bool TScriptedHttpServer::TakeIgnoring(TScriptedAnswer& answer)
 {
-    std::lock_guard lock(FLock);
-    if (FScript.empty() || FScript.front().IgnoreMs == 0)
+    std::lock_guard lock(Lock);
+    if (Script.empty() || Script.front().IgnoreMs == 0)
         return false;
-    answer = FScript.front();
-    FScript.pop_front();
+    answer = Script.front();
+    Script.pop_front();
     return true;
 }
 
 void TScriptedHttpServer::Run()
 {
-    while (WaitReadable(FListener)) {
-        const int client = ::accept4(FListener, nullptr, nullptr, SOCK_CLOEXEC);
+    while (WaitReadable(Listener)) {
+        const int client = ::accept4(Listener, nullptr, nullptr, SOCK_CLOEXEC);
         if (client < 0)
             continue;
         {
-            std::lock_guard lock(FLock);
-            ++FConnections;
+            std::lock_guard lock(Lock);
+            ++ConnectionCount;
         }
         Serve(client);
         ::close(client);
@@ -198,12 +198,12 @@ void TScriptedHttpServer::Serve(int client)
     while (ReadRequest(client, pending, request)) {
         TScriptedAnswer answer;
         {
-            std::lock_guard lock(FLock);
-            FRequests.push_back({FConnections, request});
-            if (FScript.empty())
+            std::lock_guard lock(Lock);
+            Recorded.push_back({ConnectionCount, request});
+            if (Script.empty())
                 return;
-            answer = FScript.front();
-            FScript.pop_front();
+            answer = Script.front();
+            Script.pop_front();
         }
         if (answer.Hang) {
             char byte;

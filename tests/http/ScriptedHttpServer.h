@@ -33,7 +33,7 @@ public:
     TScriptedHttpServer();
     ~TScriptedHttpServer();
 
-    [[nodiscard]] int Port() const { return FPort; }
+    [[nodiscard]] int Port() const { return PortNumber; }
     // "http://127.0.0.1:<port>" followed by `target`.
     [[nodiscard]] std::string Url(const std::string& target) const;
 
@@ -56,14 +56,14 @@ private:
     // Takes an IgnoreMs answer from the front of the script, if there is one.
     bool TakeIgnoring(TScriptedAnswer& answer);
 
-    int FListener = -1;
-    int FPort = 0;
-    int FStop[2] = {-1, -1};
-    mutable std::mutex FLock;
-    std::deque<TScriptedAnswer> FScript;
-    std::vector<TRecordedRequest> FRequests;
-    int FConnections = 0;
-    std::thread FThread;
+    int Listener = -1;
+    int PortNumber = 0;
+    int StopRequested[2] = {-1, -1};
+    mutable std::mutex Lock;
+    std::deque<TScriptedAnswer> Script;
+    std::vector<TRecordedRequest> Recorded;
+    int ConnectionCount = 0;
+    std::thread Thread;
 };
 
 // An answer that never comes; one that comes after `delayMs`.

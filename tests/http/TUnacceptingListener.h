@@ -15,35 +15,35 @@ class TUnacceptingListener {
 public:
     TUnacceptingListener()
     {
-        FListener = ::socket(AF_INET, SOCK_STREAM, 0);
+        Listener = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t length = sizeof address;
-        if (::bind(FListener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-            ::listen(FListener, 0) != 0)
+        if (::bind(Listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            ::listen(Listener, 0) != 0)
             throw std::runtime_error("cannot listen on loopback");
-        ::getsockname(FListener, reinterpret_cast<sockaddr*>(&address), &length);
-        FPort = ntohs(address.sin_port);
+        ::getsockname(Listener, reinterpret_cast<sockaddr*>(&address), &length);
+        PortNumber = ntohs(address.sin_port);
         for (int i = 0; i < 3; ++i) {
             const int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
             (void)::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
-            FFillers.push_back(filler);
+            Fillers.push_back(filler);
         }
     }
     ~TUnacceptingListener()
     {
-        for (int fd : FFillers)
+        for (int fd : Fillers)
             ::close(fd);
-        ::close(FListener);
+        ::close(Listener);
     }
     TUnacceptingListener(const TUnacceptingListener&) = delete;
     TUnacceptingListener& operator=(const TUnacceptingListener&) = delete;
 
-    [[nodiscard]] std::string Url() const { return "http://127.0.0.1:" + std::to_string(FPort) + "/"; }
+    [[nodiscard]] std::string Url() const { return "http://127.0.0.1:" + std::to_string(PortNumber) + "/"; }
 
 private:
-    int FListener = -1;
-    int FPort = 0;
-    std::vector<int> FFillers;
+    int Listener = -1;
+    int PortNumber = 0;
+    std::vector<int> Fillers;
 };

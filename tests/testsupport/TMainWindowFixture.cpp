@@ -26,6 +26,6 @@ std::unique_ptr<TfrmMain> TMainWindowFixture::Open(TMainWindowOptions options)
     auto window = Create(std::move(options));
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("window not exposed");
+        QTest::qFail("the window was never shown", __FILE__, __LINE__);
     return window;
 }

@@ -95,26 +95,26 @@ std::string AddedNewsId(const std::string& adminOutput)
 TPublisherService::TPublisherService()
 {
     if (TestDatabaseServer().empty()) {
-        FDsn = "sqlite:" + FFolder.File("news.sqlite");
+        Dsn = "sqlite:" + Folder.File("news.sqlite");
     } else {
         static int made = 0;
-        FScratchName = "taskwren_test_" + std::to_string(::getpid()) + "_" + std::to_string(++made);
+        ScratchName = "taskwren_test_" + std::to_string(::getpid()) + "_" + std::to_string(++made);
         const TAdminRun created = ScratchDatabase("create");
         if (created.Status != 0)
             throw std::runtime_error("cannot make a scratch database on " + TestDatabaseServer() + ": " + created.Err);
-        FDsn = created.Out;
+        Dsn = created.Out;
     }
     Admin({"init"});
     // A document root of its own: the scripts linked from the service, the update directory
     // a copy that the test may rewrite.
-    const std::filesystem::path root = FFolder.Path() / "public";
+    const std::filesystem::path root = Folder.Path() / "public";
     std::filesystem::create_directories(root / "liveupdate" / "taskwren");
     for (const char* script : {"getlastnews.php", "getnewsdetails.php"})
         std::filesystem::create_symlink(PublisherDir + "/public/" + script, root / script);
     std::filesystem::copy_file(PublisherDir + "/public/liveupdate/taskwren/mainappupdate.inf",
                                root / "liveupdate" / "taskwren" / "mainappupdate.inf");
     for (int attempt = 1;; ++attempt) {
-        FPort = FreeLoopbackPort();
+        PortNumber = FreeLoopbackPort();
         const std::string log = Start();
         if (log.empty())
             return;
@@ -125,21 +125,21 @@ TPublisherService::TPublisherService()
 
 std::string TPublisherService::Start()
 {
-    const std::string logFile = FFolder.File("server.log");
-    FPid = Spawn({TASKWREN_PHP, "-S", "127.0.0.1:" + std::to_string(FPort), "-t", FFolder.File("public")},
-                 ServiceEnvironment(FDsn), "/dev/null", logFile, logFile);
+    const std::string logFile = Folder.File("server.log");
+    Pid = Spawn({TASKWREN_PHP, "-S", "127.0.0.1:" + std::to_string(PortNumber), "-t", Folder.File("public")},
+                 ServiceEnvironment(Dsn), "/dev/null", logFile, logFile);
     // PHP says so once it holds the port; a bare connection could reach a stranger.
-    const std::string started = "(http://127.0.0.1:" + std::to_string(FPort) + ") started";
+    const std::string started = "(http://127.0.0.1:" + std::to_string(PortNumber) + ") started";
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (ServerLog().find(started) == std::string::npos || !LoopbackAccepts(FPort)) {
+    while (ServerLog().find(started) == std::string::npos || !LoopbackAccepts(PortNumber)) {
         int status = 0;
-        const bool exited = ::waitpid(FPid, &status, WNOHANG) == FPid;
+        const bool exited = ::waitpid(Pid, &status, WNOHANG) == Pid;
         if (exited || std::chrono::steady_clock::now() > deadline) {
             if (!exited) {
-                ::kill(-FPid, SIGKILL);
-                ::waitpid(FPid, &status, 0);
+                ::kill(-Pid, SIGKILL);
+                ::waitpid(Pid, &status, 0);
             }
-            FPid = -1;
+            Pid = -1;
             const std::string log = ServerLog();
             return log.empty() ? "no output" : log;
         }
@@ -150,25 +150,25 @@ std::string TPublisherService::Start()
 
 TPublisherService::~TPublisherService()
 {
-    if (FPid > 0) {
-        ::kill(-FPid, SIGTERM);
+    if (Pid > 0) {
+        ::kill(-Pid, SIGTERM);
         int status = 0;
-        for (int waited = 0; ::waitpid(FPid, &status, WNOHANG) == 0; ++waited) {
+        for (int waited = 0; ::waitpid(Pid, &status, WNOHANG) == 0; ++waited) {
             if (waited == 200) { // two seconds
-                ::kill(-FPid, SIGKILL);
-                ::waitpid(FPid, &status, 0);
+                ::kill(-Pid, SIGKILL);
+                ::waitpid(Pid, &status, 0);
                 break;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     }
-    if (!FScratchName.empty())
+    if (!ScratchName.empty())
         static_cast<void>(ScratchDatabase("drop"));
 }
 
 std::string TPublisherService::BaseAddress() const
 {
-    return "http://127.0.0.1:" + std::to_string(FPort) + "/";
+    return "http://127.0.0.1:" + std::to_string(PortNumber) + "/";
 }
 
 std::string TPublisherService::UpdateBaseAddress() const
@@ -178,7 +178,7 @@ std::string TPublisherService::UpdateBaseAddress() const
 
 void TPublisherService::WriteUpdateDescription(const std::string& text) const
 {
-    FFolder.Write("public/liveupdate/taskwren/mainappupdate.inf", text);
+    Folder.Write("public/liveupdate/taskwren/mainappupdate.inf", text);
 }
 
 std::string TPublisherService::Admin(const std::vector<std::string>& arguments) const
@@ -205,30 +205,30 @@ void TPublisherService::Sql(const std::string& statement) const
 
 void TPublisherService::RemoveDatabase() const
 {
-    if (FScratchName.empty())
-        std::filesystem::remove(FFolder.File("news.sqlite"));
+    if (ScratchName.empty())
+        std::filesystem::remove(Folder.File("news.sqlite"));
     else if (ScratchDatabase("drop").Status != 0)
-        throw std::runtime_error("cannot drop " + FScratchName);
+        throw std::runtime_error("cannot drop " + ScratchName);
 }
 
 bool TPublisherService::DatabaseExists() const
 {
-    if (FScratchName.empty())
-        return std::filesystem::exists(FFolder.File("news.sqlite"));
+    if (ScratchName.empty())
+        return std::filesystem::exists(Folder.File("news.sqlite"));
     return ScratchDatabase("exists").Status == 0;
 }
 
 void TPublisherService::CreateEmptyDatabase() const
 {
-    if (FScratchName.empty())
-        FFolder.Write("news.sqlite", "");
+    if (ScratchName.empty())
+        Folder.Write("news.sqlite", "");
     else if (ScratchDatabase("create").Status != 0)
-        throw std::runtime_error("cannot create " + FScratchName);
+        throw std::runtime_error("cannot create " + ScratchName);
 }
 
 TAdminRun TPublisherService::ScratchDatabase(const std::string& command) const
 {
-    return RunPhp(TASKWREN_TEST_TOOLS_DIR "/database.php", {command, FScratchName});
+    return RunPhp(TASKWREN_TEST_TOOLS_DIR "/database.php", {command, ScratchName});
 }
 
 TAdminRun TPublisherService::RunPhp(const std::string& script, const std::vector<std::string>& arguments,
@@ -236,15 +236,15 @@ TAdminRun TPublisherService::RunPhp(const std::string& script, const std::vector
 {
     std::vector<std::string> command{TASKWREN_PHP, script};
     command.insert(command.end(), arguments.begin(), arguments.end());
-    FFolder.Write("admin.in", input);
-    const pid_t pid = Spawn(command, ServiceEnvironment(FDsn), FFolder.File("admin.in"), FFolder.File("admin.out"),
-                            FFolder.File("admin.err"));
+    Folder.Write("admin.in", input);
+    const pid_t pid = Spawn(command, ServiceEnvironment(Dsn), Folder.File("admin.in"), Folder.File("admin.out"),
+                            Folder.File("admin.err"));
     int status = 0;
     pid_t ended;
     while ((ended = ::waitpid(pid, &status, 0)) == -1 && errno == EINTR) { }
     TAdminRun run;
     run.Status = ended == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.Out = FFolder.Read("admin.out");
-    run.Err = FFolder.Read("admin.err");
+    run.Out = Folder.Read("admin.out");
+    run.Err = Folder.Read("admin.err");
     return run;
 }

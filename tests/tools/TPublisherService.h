@@ -49,16 +49,16 @@ public:
     // Runs one SQL statement on the service's database.
     void Sql(const std::string& statement) const;
     // "sqlite", "pgsql" or "mysql".
-    [[nodiscard]] std::string Driver() const { return FDsn.substr(0, FDsn.find(':')); }
+    [[nodiscard]] std::string Driver() const { return Dsn.substr(0, Dsn.find(':')); }
     // Removes the database (the SQLite file); whether it exists; an empty one in its place.
     void RemoveDatabase() const;
     [[nodiscard]] bool DatabaseExists() const;
     void CreateEmptyDatabase() const;
     // What the server printed so far: its request log and PHP's error messages.
-    [[nodiscard]] std::string ServerLog() const { return FFolder.Read("server.log"); }
+    [[nodiscard]] std::string ServerLog() const { return Folder.Read("server.log"); }
 
 private:
-    // Starts the server on FPort; "" once it serves there, else what it printed.
+    // Starts the server on PortNumber; "" once it serves there, else what it printed.
     std::string Start();
     // Runs "php SCRIPT ARGUMENTS" against this service's database.
     [[nodiscard]] TAdminRun RunPhp(const std::string& script, const std::vector<std::string>& arguments,
@@ -66,9 +66,9 @@ private:
     // The scratch database on the server: "create", "exists" or "drop".
     [[nodiscard]] TAdminRun ScratchDatabase(const std::string& command) const;
 
-    TTempFolder FFolder;
-    std::string FDsn;         // the service's data source name
-    std::string FScratchName; // the scratch database on a server; empty for SQLite
-    int FPort = 0;
-    pid_t FPid = -1;
+    TTempFolder Folder;
+    std::string Dsn;         // the service's data source name
+    std::string ScratchName; // the scratch database on a server; empty for SQLite
+    int PortNumber = 0;
+    pid_t Pid = -1;
 };
