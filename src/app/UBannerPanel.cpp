@@ -175,6 +175,8 @@ void TBannerPanel::ShowLinks(const TBrandSettings& settings)
     lblLink1URL->Address = AnsiToQString(settings.Link1URL);
     lblLink2URL->setText(AnsiToQString(settings.Link2Caption));
     lblLink2URL->Address = AnsiToQString(settings.Link2URL);
+    for (TLinkLabel* label : {lblLink1URL, lblLink2URL}) // Tab passes an empty label by
+        label->setFocusPolicy(label->text().isEmpty() ? Qt::NoFocus : Qt::TabFocus);
 }
 
 void TBannerPanel::CentreBanner()
