@@ -37,6 +37,7 @@ namespace {
 
 struct TNoMessages : TMessageService {
     bool Show(TMsgKind, const QString&, TMsgButtons) override { return false; }
+    TSaveAnswer AskToSave(const QString&) override { return TSaveAnswer::Cancel; }
 };
 
 struct TNoDialogs : TDialogRunner {

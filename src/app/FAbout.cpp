@@ -3,6 +3,7 @@
 #include "brand/UAppVersion.h"
 #include "brand/UBrandRules.h"
 #include "brand/UBrandSettings.h"
+#include "ui/TElidedLabel.h"
 #include "ui/UAnsiText.h"
 #include "ui/UWidgets.h"
 
@@ -39,7 +40,8 @@ void TfrmAbout::BuildWindow()
     setFixedSize(ClientWidth, ClientHeight);
     setFont(DesignFont());
 
-    lblProductName = Named(new QLabel(this), "lblProductName");
+    // The publisher's texts are cut to the window's width.
+    lblProductName = Named(new TElidedLabel(QString(), this), "lblProductName");
     QFont nameFont(QStringLiteral("Arial"));
     nameFont.setStyleHint(QFont::SansSerif);
     nameFont.setPixelSize(11);
@@ -49,7 +51,7 @@ void TfrmAbout::BuildWindow()
 
     lblProductVersion = Named(new QLabel(this), "lblProductVersion");
     lblProductVersion->setGeometry(9, 32, ClientWidth - 18, 20);
-    lblCopyright = Named(new QLabel(this), "lblCopyright");
+    lblCopyright = Named(new TElidedLabel(QString(), this), "lblCopyright");
     lblCopyright->setGeometry(9, 56, ClientWidth - 18, 20);
 
     auto* panel = Named(new QFrame(this), "panAbout");

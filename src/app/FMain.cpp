@@ -29,6 +29,7 @@
 #include "workspace/UWorkspace.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -52,6 +53,7 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     , HttpClient(std::make_unique<THttpClient>(*Pump, *Clock))
     , State(std::make_unique<TWorkspaceState>())
 {
+    UseBuiltInPalette(); // before any control takes its colours
     if (Options.Messages == nullptr)
         OwnMessages = std::make_unique<TQtMessageService>(this);
     Messages = Options.Messages != nullptr ? Options.Messages : OwnMessages.get();
@@ -79,7 +81,8 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     Banner = new TBannerPanel(*Options.Browser, this);
     News = new TNewsPane(BrandSettings, NewsList,
                          TNewsServices{*Messages, Services->Dialogs, *Options.Browser, *Options.Updater, *Folder,
-                                       *HttpClient, *Pump, Options.UpdateBaseURL},
+                                       *HttpClient, *Pump, Options.UpdateBaseURL,
+                                       [this] { return SettleUnsavedChanges(); }},
                          this);
     BuildWindow();
     ConnectHandlers();
@@ -97,6 +100,9 @@ void TfrmMain::ConnectHandlers()
     // The tree's choice of project drives the task list.
     connect(Tree, &TProjectTree::ProjectChosen, TaskList, &TTaskList::ShowProjectTasks);
     connect(Tree, &TProjectTree::ProjectPanelCleared, TaskList, &TTaskList::ClearProjectPanel);
+    connect(Tree, &TProjectTree::Edited, this, &TfrmMain::MarkEdited);
+    connect(TaskList, &TTaskList::Edited, this, &TfrmMain::MarkEdited);
+    connect(DayPlanner, &TDayPlanner::Edited, this, &TfrmMain::MarkEdited);
     Tree->AttachNewProjectButton(btn1);
     Banner->AttachButtons(btnMakeMoney, btnHelp);
     News->AttachButtons(btnNews, btnUpdate);
@@ -106,6 +112,7 @@ void TfrmMain::ConnectHandlers()
     connect(btnSave, &QPushButton::clicked, this, Guarded([this] { btnSaveClick(); }));
     auto* saveShortcut = new QShortcut(QKeySequence::Save, this);
     connect(saveShortcut, &QShortcut::activated, this, Guarded([this] { btnSaveClick(); }));
+    ShowKeysInToolTip(btnSave, QKeySequence::Save);
     auto* thanksShortcut =
         new QShortcut(QKeySequence(Qt::Key_Return), stsWelcome, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(thanksShortcut, &QShortcut::activated, btnThanks, &QPushButton::click);
@@ -177,6 +184,11 @@ void TfrmMain::FormShow()
     }
     // "Thanks" may have been pressed while the pages were being laid out above.
     pgcPrinc->setCurrentWidget(WelcomeLeft ? stsMain : pgcPrinc->widget(0));
+    // The keyboard starts at the welcome page's default button, or in the tree.
+    if (pgcPrinc->currentWidget() == stsMain)
+        Tree->Widget()->setFocus();
+    else
+        btnThanks->setFocus();
 }
 
 // What the branding of this copy changes in the window; without a settings file it keeps
@@ -186,7 +198,7 @@ void TfrmMain::ShowBranding()
     if (!BrandSettings.Loaded)
         return;
     if (const std::string caption = WindowCaption(BrandSettings); !caption.empty())
-        setWindowTitle(AnsiToQString(caption));
+        SetCaption(AnsiToQString(caption));
     btnNews->setVisible(NewsButtonShown(BrandSettings));
     Banner->ShowBranding(*Folder, BrandSettings);
     if (const auto skinFile = ReadBrandingFile("mainskin.dat"))
@@ -225,6 +237,7 @@ void TfrmMain::btnThanksClick()
         return;
     WelcomeLeft = true;
     pgcPrinc->setCurrentWidget(stsMain);
+    Tree->Widget()->setFocus();
     if (!BrandSettings.WelcomeText.empty())
         Timer2->start();
 }
@@ -239,8 +252,13 @@ void TfrmMain::Timer2Timer()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    // FormCloseQuery: never refuses and never asks. Closing keeps the change handlers inert
-    // for good, whatever a rebuild does to Updating.
+    // FormCloseQuery: unsaved changes are settled before anything of the close is done, and
+    // "Cancel" leaves the window as it was.
+    if (!State->Closing && !SettleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    // Closing keeps the change handlers inert for good, whatever a rebuild does to Updating.
     State->Updating = true;
     State->Closing = true;
     DayPlanner->StopRefreshing();
@@ -254,7 +272,6 @@ void TfrmMain::FormClose()
 {
     // A request still waiting fails promptly once the events below have run.
     HttpClient->CloseConnection();
-    // Unsaved changes are dropped: only "Save Changes" writes the data files.
     ProcessPendingMessages();
 }
 
@@ -274,6 +291,11 @@ void TfrmMain::ProcessPendingMessages()
 
 void TfrmMain::btnSaveClick()
 {
+    static_cast<void>(SaveChanges());
+}
+
+bool TfrmMain::SaveChanges()
+{
     // What was kept is said also when another file fails to save.
     const auto sayWhatWasKept = [this] {
         if (UnreadFiles.Any())
@@ -283,9 +305,44 @@ void TfrmMain::btnSaveClick()
         SaveAll(*State->Projects, *State->Hours, *Folder, UnreadFiles);
     } catch (...) {
         sayWhatWasKept();
-        throw;
+        ReportUnhandledError(std::current_exception());
+        return false;
     }
     sayWhatWasKept();
+    // A file kept as it was holds none of the changes made to its part.
+    if (UnreadFiles.Any())
+        return false;
+    setWindowModified(false);
+    return true;
+}
+
+void TfrmMain::MarkEdited()
+{
+    ChangesDropped = false;
+    setWindowModified(true);
+}
+
+bool TfrmMain::SettleUnsavedChanges()
+{
+    if (!isWindowModified() || ChangesDropped)
+        return true;
+    switch (msgMain().AskToSave(QStringLiteral("Save changes before closing?"))) {
+    case TSaveAnswer::Save:
+        return SaveChanges();
+    case TSaveAnswer::DontSave:
+        ChangesDropped = true; // the close that follows, or the updater's, asks no more
+        return true;
+    case TSaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TfrmMain::SetCaption(const QString& caption)
+{
+    // "[*]" is where the title shows that there are unsaved changes; one in the caption
+    // itself is doubled so that it shows as written.
+    setWindowTitle(QString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
 }
 
 void TfrmMain::btnAboutClick()

@@ -98,6 +98,14 @@ private:
     void btnAboutClick();
     void Timer2Timer();
 
+    // Marks the model as differing from the files: the title shows it, and closing asks.
+    void MarkEdited();
+    // "Save Changes": true when every data file was written; else the user was told why.
+    [[nodiscard]] bool SaveChanges();
+    // Asks what becomes of unsaved changes before the program closes: true when it may close.
+    [[nodiscard]] bool SettleUnsavedChanges();
+    void SetCaption(const QString& caption);
+
     void ShowBranding();
     [[nodiscard]] std::optional<std::string> ReadBrandingFile(std::string_view name) const;
     void ApplySkin(const QString& skin);
@@ -122,6 +130,7 @@ private:
     bool Shown = false;           // FormShow has run (Qt shows again after a restore)
     bool ShowDone = false;        // FormShow has finished; Timer2 waits for it
     bool WelcomeLeft = false;     // "Thanks" was pressed
+    bool ChangesDropped = false;  // "Don't Save" was answered for the changes as they stand
 
     // The panes, each driving the controls of its region.
     TProjectTree* Tree = nullptr;

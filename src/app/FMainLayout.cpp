@@ -32,6 +32,7 @@ QToolButton* PictureButton(const char* name, const QIcon& icon, const QString& t
     button->setIconSize(QSize(28, 28));
     button->setFixedSize(41, 34);
     button->setToolTip(tip);
+    button->setAccessibleName(tip);
     button->setAutoRaise(true);
     return button;
 }
@@ -41,11 +42,14 @@ QToolButton* PictureButton(const char* name, const QIcon& icon, const QString& t
 void TfrmMain::BuildWindow()
 {
     ApplySkin(BuiltInSkin());
-    setWindowTitle(QStringLiteral("Taskwren"));
+    SetCaption(QStringLiteral("Taskwren"));
     resize(ClientWidth, ClientHeight);
 
     pgcPrinc = Named(new QTabWidget, "pgcPrinc");
     pgcPrinc->tabBar()->hide();
+    // The program switches these pages; the keyboard passes them by for their controls.
+    pgcPrinc->setFocusPolicy(Qt::NoFocus);
+    pgcPrinc->tabBar()->setFocusPolicy(Qt::NoFocus);
     pgcPrinc->setDocumentMode(true);
     stsWelcome = BuildWelcomePage();
     stsMain = BuildMainPage();
@@ -64,7 +68,8 @@ QWidget* TfrmMain::BuildWelcomePage()
 {
     auto* page = Named(new QWidget, "stsWelcome");
     prfWelcome = Named(new THtmlView(*Options.Browser), "prfWelcome");
-    btnThanks = TextButton("btnThanks", QStringLiteral("Thanks, just show me the main application"), 265);
+    // 7 pixels over the design's 265, the least that keeps its caption off the border.
+    btnThanks = TextButton("btnThanks", QStringLiteral("Thanks, just show me the main application"), 272);
     btnThanks->setDefault(true);
 
     auto* bar = new QWidget;
@@ -100,7 +105,7 @@ QWidget* TfrmMain::BuildToolBar()
     auto* bar = Named(new QWidget, "panToolBar");
     auto* layout = ButtonBar(bar, 43);
     btn1 = TextButton("btn1", QStringLiteral("New Project"), 99);
-    btnSave = TextButton("btnSave", QStringLiteral("Save Changes"), 98);
+    btnSave = TextButton("btnSave", QStringLiteral("Save Changes"), 100); // the design's 98 cannot hold it
     btnMakeMoney = TextButton("btnMakeMoney", QStringLiteral("Make Money"), 113);
     btnAbout = TextButton("btnAbout", QStringLiteral("About"), 85);
     btnNews = PictureButton("btnNews", NewsIcon(), QStringLiteral("Check News"));

@@ -6,6 +6,7 @@
 #include "ui/TLinkLabel.h"
 #include "ui/UAnsiText.h"
 #include "ui/UBrowserLauncher.h"
+#include "ui/UElide.h"
 #include "ui/UErrorHandler.h"
 #include "ui/UJpegDecoder.h"
 #include "ui/UMetafileDecoder.h"
@@ -101,7 +102,7 @@ void TBannerPanel::ShowBranding(const TProgramFolder& folder, const TBrandSettin
     AffiliateURL = settings.AffiliateURL;
     AppHelpURL = settings.AppHelpURL;
     if (btnMakeMoney != nullptr)
-        btnMakeMoney->setText(AnsiToQString(MakeMoneyCaption(settings)));
+        SetCaptionCut(*btnMakeMoney, AnsiToQString(MakeMoneyCaption(settings)));
     LoadBanner(folder, settings);
     ShowLinks(settings);
 }
@@ -174,6 +175,8 @@ void TBannerPanel::ShowLinks(const TBrandSettings& settings)
     lblLink1URL->Address = AnsiToQString(settings.Link1URL);
     lblLink2URL->setText(AnsiToQString(settings.Link2Caption));
     lblLink2URL->Address = AnsiToQString(settings.Link2URL);
+    for (TLinkLabel* label : {lblLink1URL, lblLink2URL}) // Tab passes an empty label by
+        label->setFocusPolicy(label->text().isEmpty() ? Qt::NoFocus : Qt::TabFocus);
 }
 
 void TBannerPanel::CentreBanner()

@@ -188,6 +188,9 @@ void TNewsPane::StartUpdater()
     }
     if (!Confirm(CloseToUpdate))
         return;
+    // The updater never runs while edits are unsaved.
+    if (Services.SettleUnsavedChanges && !Services.SettleUnsavedChanges())
+        return;
     const std::vector<std::string> arguments{Services.UpdateBaseURL, std::string(AppVersion), "A"};
     if (!Services.Starter.Start(Services.Folder.PathOf(*updater), arguments)) {
         Warn(UpdaterMissing); // it is there but cannot run: the program stays open

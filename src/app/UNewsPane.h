@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,9 @@ struct TNewsServices {
     THttpClient& Http;
     TMessagePump& Pump;
     std::string UpdateBaseURL; // ends with "/"
+    // Asks what becomes of unsaved changes before the updater starts and the window closes;
+    // false when the user cancelled or they could not be saved. None: nothing is unsaved.
+    std::function<bool()> SettleUnsavedChanges;
 };
 
 class TNewsPane : public QObject {

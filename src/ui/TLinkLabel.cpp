@@ -1,10 +1,12 @@
 #include "ui/TLinkLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 TLinkLabel::TLinkLabel(const QString& caption, QWidget* parent)
-    : QLabel(caption, parent)
+    : TElidedLabel(caption, parent)
 {
+    setFocusPolicy(Qt::TabFocus);
     QFont linkFont(QStringLiteral("Arial"));
     linkFont.setPixelSize(12);
     linkFont.setUnderline(true);
@@ -23,18 +25,31 @@ void TLinkLabel::SetHot(bool hot)
 void TLinkLabel::enterEvent(QEnterEvent* event)
 {
     SetHot(true);
-    QLabel::enterEvent(event);
+    TElidedLabel::enterEvent(event);
 }
 
 void TLinkLabel::leaveEvent(QEvent* event)
 {
     SetHot(false);
-    QLabel::leaveEvent(event);
+    TElidedLabel::leaveEvent(event);
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
-    QLabel::mouseReleaseEvent(event);
+    TElidedLabel::mouseReleaseEvent(event);
+}
+
+void TLinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        return;
+    default:
+        TElidedLabel::keyPressEvent(event);
+    }
 }

@@ -1,10 +1,11 @@
 #pragma once
 // A link label: underlined, blue while the pointer is over it, a hand pointer, and a
-// click signal. The address it opens is kept with it.
+// click signal, which Return and Space give too. A long caption is cut with "…". The address
+// it opens is kept with it.
 
-#include <QLabel>
+#include "ui/TElidedLabel.h"
 
-class TLinkLabel : public QLabel {
+class TLinkLabel : public TElidedLabel {
     Q_OBJECT
 
 public:
@@ -19,6 +20,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetHot(bool hot);

@@ -1,28 +1,64 @@
 #include "ui/UIcons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <functional>
 
 namespace {
 
 constexpr int ToolIconSize = 28;
+constexpr int TreeIconSize = 16;
 
-template <class Paint>
-QPixmap Painted(int size, Paint paint)
+// A picture drawn for each size and device pixel ratio it is asked for, so that it stays
+// sharp on a scaled screen. It is drawn in a square of `DesignSize` pixels.
+class TPaintedIcon : public QIconEngine {
+public:
+    TPaintedIcon(int designSize, std::function<void(QPainter&)> paint)
+        : DesignSize(designSize)
+        , Paint(std::move(paint))
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / qreal(DesignSize), rect.height() / qreal(DesignSize));
+        if (mode == QIcon::Disabled)
+            painter->setOpacity(0.4);
+        Paint(*painter);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new TPaintedIcon(DesignSize, Paint); }
+
+private:
+    int DesignSize;
+    std::function<void(QPainter&)> Paint;
+};
+
+QIcon Painted(int designSize, std::function<void(QPainter&)> paint)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paint(painter);
-    return pixmap;
+    return QIcon(new TPaintedIcon(designSize, std::move(paint)));
 }
 
 } // namespace
 
 QIcon NewsIcon()
 {
-    return QIcon(Painted(ToolIconSize, [](QPainter& p) {
+    return Painted(ToolIconSize, [](QPainter& p) {
         p.setPen(QPen(QColor(60, 60, 60), 1.5));
         p.setBrush(QColor(250, 250, 245));
         p.drawRoundedRect(QRectF(3, 5, 22, 18), 2, 2);
@@ -32,12 +68,12 @@ QIcon NewsIcon()
         p.setPen(QPen(QColor(90, 90, 90), 1.2));
         for (qreal y : {9.0, 12.0, 15.5, 18.5})
             p.drawLine(QPointF(y < 15 ? 16 : 6, y), QPointF(22, y));
-    }));
+    });
 }
 
 QIcon UpdateIcon()
 {
-    return QIcon(Painted(ToolIconSize, [](QPainter& p) {
+    return Painted(ToolIconSize, [](QPainter& p) {
         const QRectF circle(5, 5, 18, 18);
         p.setPen(QPen(QColor(40, 140, 60), 3, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(circle, 30 * 16, 150 * 16);
@@ -51,12 +87,12 @@ QIcon UpdateIcon()
         head.closeSubpath();
         p.drawPath(head);
         p.drawPath(QTransform().translate(28, 28).rotate(180).map(head));
-    }));
+    });
 }
 
 QIcon HelpIcon()
 {
-    return QIcon(Painted(ToolIconSize, [](QPainter& p) {
+    return Painted(ToolIconSize, [](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(45, 105, 195));
         p.drawEllipse(QRectF(3, 3, 22, 22));
@@ -66,12 +102,12 @@ QIcon HelpIcon()
         p.setFont(font);
         p.setPen(Qt::white);
         p.drawText(QRectF(3, 3, 22, 22), Qt::AlignCenter, QStringLiteral("?"));
-    }));
+    });
 }
 
-QPixmap CategoryPicture()
+QIcon CategoryIcon()
 {
-    return Painted(16, [](QPainter& p) {
+    return Painted(TreeIconSize, [](QPainter& p) {
         p.setPen(QPen(QColor(150, 110, 10), 1));
         p.setBrush(QColor(240, 200, 60));
         QPainterPath folder;
@@ -88,9 +124,9 @@ QPixmap CategoryPicture()
     });
 }
 
-QPixmap ProjectPicture()
+QIcon ProjectIcon()
 {
-    return Painted(16, [](QPainter& p) {
+    return Painted(TreeIconSize, [](QPainter& p) {
         p.setPen(QPen(QColor(20, 90, 30), 1));
         p.setBrush(QColor(60, 160, 70));
         p.drawRect(QRectF(3.5, 1.5, 10, 13));

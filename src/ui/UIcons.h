@@ -1,11 +1,11 @@
 #pragma once
-// The program's own pictures, painted at run time so that no image files need shipping.
+// The program's own pictures, painted at run time, at whatever size and device pixel ratio
+// they are shown, so that no image files need shipping.
 
 #include <QIcon>
-#include <QPixmap>
 
-QIcon NewsIcon();          // a folded newspaper
-QIcon UpdateIcon();        // two arrows turning around
-QIcon HelpIcon();          // a question mark in a blue disc
-QPixmap CategoryPicture(); // 16 by 16, a yellow folder
-QPixmap ProjectPicture();  // 16 by 16, a green book
+QIcon NewsIcon();     // a folded newspaper, designed at 28 by 28
+QIcon UpdateIcon();   // two arrows turning around, 28 by 28
+QIcon HelpIcon();     // a question mark in a blue disc, 28 by 28
+QIcon CategoryIcon(); // a yellow folder, 16 by 16
+QIcon ProjectIcon();  // a green book, 16 by 16

@@ -7,7 +7,8 @@
 class QWidget;
 
 enum class TMsgKind { Information, Warning };
-enum class TMsgButtons { Ok, OkCancel };
+enum class TMsgButtons { Ok, OkCancel, SaveDontSaveCancel };
+enum class TSaveAnswer { Save, DontSave, Cancel };
 
 class TMessageService {
 public:
@@ -19,6 +20,8 @@ public:
     void Warn(const QString& text) { Show(TMsgKind::Warning, text, TMsgButtons::Ok); }
     // A question goes ahead only on "OK".
     bool Confirm(const QString& text) { return Show(TMsgKind::Information, text, TMsgButtons::OkCancel); }
+    // "Save" (the default button), "Don't Save" or "Cancel" (Escape, or closing the box).
+    virtual TSaveAnswer AskToSave(const QString& text) = 0;
 };
 
 // Modal QMessageBox boxes over a parent window.
@@ -29,6 +32,7 @@ public:
     {
     }
     bool Show(TMsgKind kind, const QString& text, TMsgButtons buttons) override;
+    TSaveAnswer AskToSave(const QString& text) override;
 
 private:
     QWidget* Parent;

@@ -3,6 +3,7 @@
 // windows their look; the publisher's skin file may replace it.
 
 #include <QIcon>
+#include <QPalette>
 #include <QString>
 
 #include <optional>
@@ -14,6 +15,12 @@ QString DesignFonts();
 
 // A clean, light look for every window of the program.
 QString BuiltInSkin();
+
+// Every colour of the built-in look: dark texts on light backgrounds, whatever the desktop's
+// theme. A skin file's style sheet draws over it.
+QPalette BuiltInPalette();
+// Gives the whole program, its tool tips and pop-ups included, the built-in palette.
+void UseBuiltInPalette();
 
 // The style sheet in a skin file, or none when the file is not style sheet text (a binary
 // skin made for another toolkit): text holds no NUL byte and is valid UTF-8.

@@ -1,7 +1,9 @@
 #include "ui/UWidgets.h"
 
+#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QPalette>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -57,4 +59,9 @@ QHBoxLayout* ButtonBar(QWidget* bar, int height)
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(4, 0, 4, 0);
     return layout;
+}
+
+void ShowKeysInToolTip(QAbstractButton* button, const QKeySequence& keys)
+{
+    button->setToolTip(button->text() + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) + u')');
 }

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+class QAbstractButton;
 class QAbstractItemView;
+class QKeySequence;
 class QHBoxLayout;
 class QPushButton;
 class QTreeWidget;
@@ -33,3 +35,6 @@ void KeepSelectionVisible(QAbstractItemView* view);
 
 // A bar of buttons `height` pixels high; the buttons are added to the returned layout.
 QHBoxLayout* ButtonBar(QWidget* bar, int height);
+
+// The button's tool tip names its caption and the keys that do the same: "Add New Task (Ins)".
+void ShowKeysInToolTip(QAbstractButton* button, const QKeySequence& keys);

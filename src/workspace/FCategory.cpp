@@ -17,9 +17,9 @@ TfrmCategory::TfrmCategory(TMessageService& messages, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     edtName = AddNameField(*this, *layout, QStringLiteral("Category Name:"));
     edtName->setMinimumWidth(300);
-    const TEntryButtons buttons = AddEntryButtons(*this, *layout);
+    const TEntryButtons buttons = AddEntryButtons(*this, *layout, {edtName});
     connect(buttons.Ok, &QPushButton::clicked, this, &TfrmCategory::btnOkClick);
-    SetFocusOrder({buttons.Ok, buttons.Cancel, edtName});
+    SetFocusOrder({buttons.Ok, buttons.Cancel, edtName}, edtName);
 }
 
 void TfrmCategory::SetName(const std::string& name)

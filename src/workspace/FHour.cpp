@@ -4,7 +4,6 @@
 #include "ui/UTextGuard.h"
 #include "workspace/UEntryDialog.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,10 +34,9 @@ TfrmHour::TfrmHour(TMessageService& messages, QWidget* parent)
     layout->addSpacing(6);
     edtName = AddNameField(*this, *layout, QStringLiteral("Action:"));
     edtName->setMinimumWidth(340);
-    edtName->installEventFilter(this);
-    const TEntryButtons buttons = AddEntryButtons(*this, *layout);
+    const TEntryButtons buttons = AddEntryButtons(*this, *layout, {edtName});
     connect(buttons.Ok, &QPushButton::clicked, this, &TfrmHour::btnOkClick);
-    SetFocusOrder({buttons.Ok, buttons.Cancel, edtName});
+    SetFocusOrder({buttons.Ok, buttons.Cancel, edtName}, edtName);
 }
 
 void TfrmHour::SetHour(const std::string& dateText, const std::string& hourCaption, const std::string& action)
@@ -51,18 +49,6 @@ void TfrmHour::SetHour(const std::string& dateText, const std::string& hourCapti
 std::string TfrmHour::Action() const
 {
     return QStringToAnsi(edtName->text());
-}
-
-bool TfrmHour::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == edtName && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            btnOkClick();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmHour::btnOkClick()

@@ -19,9 +19,6 @@ public:
     void SetHour(const std::string& dateText, const std::string& hourCaption, const std::string& action);
     [[nodiscard]] std::string Action() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override; // Enter in edtName
-
 private:
     void btnOkClick();
 

@@ -30,6 +30,8 @@ TfrmCreateProject::TfrmCreateProject(TMessageService& messages, const TTextList&
 
     cbxCategories = new QComboBox(this);
     cbxCategories->setObjectName(QStringLiteral("cbxCategories"));
+    // A long category name is cut in the field instead of widening the dialog.
+    cbxCategories->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (const std::string& category : Categories.All())
         cbxCategories->addItem(AnsiToQString(category));
     cbxCategories->setCurrentIndex(Categories.Count() > 0 ? 0 : -1);
@@ -42,9 +44,9 @@ TfrmCreateProject::TfrmCreateProject(TMessageService& messages, const TTextList&
     chkDefault->hide();
     layout->addWidget(chkDefault);
 
-    const TEntryButtons buttons = AddEntryButtons(*this, *layout);
+    const TEntryButtons buttons = AddEntryButtons(*this, *layout, {edtName, edtStartDate, edtEndDate});
     connect(buttons.Ok, &QPushButton::clicked, this, &TfrmCreateProject::btnOkClick);
-    SetFocusOrder({edtName, chkDefault, buttons.Ok, buttons.Cancel, edtStartDate, edtEndDate, cbxCategories});
+    SetFocusOrder({edtName, chkDefault, buttons.Ok, buttons.Cancel, edtStartDate, edtEndDate, cbxCategories}, edtName);
 }
 
 void TfrmCreateProject::SetProject(const std::string& name, const std::string& category, const std::string& startDate,

@@ -37,9 +37,9 @@ TfrmTask::TfrmTask(TMessageService& messages, const QDate& today, QWidget* paren
 
     std::tie(edtStartDate, edtEndDate) = AddDateFields(*this, *layout, today);
 
-    const TEntryButtons buttons = AddEntryButtons(*this, *layout);
+    const TEntryButtons buttons = AddEntryButtons(*this, *layout, {edtName, edtStartDate, edtEndDate});
     connect(buttons.Ok, &QPushButton::clicked, this, &TfrmTask::btnOkClick);
-    SetFocusOrder({edtName, buttons.Ok, buttons.Cancel, memNotes, chkDone, edtStartDate, edtEndDate});
+    SetFocusOrder({edtName, buttons.Ok, buttons.Cancel, memNotes, chkDone, edtStartDate, edtEndDate}, edtName);
 }
 
 void TfrmTask::ShowTask(const TTask& task)

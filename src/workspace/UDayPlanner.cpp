@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -30,6 +31,9 @@ constexpr int CalendarTop = 12;
 constexpr int CalendarWidth = 200;
 constexpr int CalendarHeight = 150;
 constexpr int CalendarGap = 10; // between the calendar and the day list
+// The day panel holds "Today" beside the design's two buttons only with narrower gaps.
+constexpr int TodayWidth = 45;
+constexpr int BarGap = 3;
 
 } // namespace
 
@@ -50,7 +54,9 @@ TDayPlanner::TDayPlanner(TWorkspaceState& state, TWorkspaceServices& services, Q
     connect(lvwToDo, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { btnEditHourClick(); }));
     connect(btnEditHour, &QPushButton::clicked, this, Guarded([this] { btnEditHourClick(); }));
     connect(btnClearHour, &QPushButton::clicked, this, Guarded([this] { btnClearHourClick(); }));
+    connect(btnToday, &QPushButton::clicked, this, Guarded([this] { btnTodayClick(); }));
     calMain->installEventFilter(this);
+    lvwToDo->installEventFilter(this);
 }
 
 TDayPlanner::~TDayPlanner() = default;
@@ -65,19 +71,26 @@ void TDayPlanner::BuildCalendarTab()
     calMain->setFont(small);
     calMain->setFirstDayOfWeek(Qt::Sunday);
     calMain->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calMain->setSelectedDate(QDate(2007, 12, 13)); // the calendar's stored start date, not today
+    calMain->setSelectedDate(Services.Today());
 
     lvwToDo = ReportList("lvwToDo", {QStringLiteral("Hour"), QStringLiteral("Action")});
+    lvwToDo->setAccessibleName(QStringLiteral("Hourly actions"));
     lvwToDo->header()->setSectionsClickable(false);
     lvwToDo->setTextElideMode(Qt::ElideNone);
     lvwToDo->header()->resizeSection(HourColumn, HourColumnWidth);
     lvwToDo->header()->setStretchLastSection(true);
     btnEditHour = TextButton("btnEditHour", QStringLiteral("Edit selected action"), 133, 25);
     btnClearHour = TextButton("btnClearHour", QStringLiteral("Clear selected action"), 150, 25);
+    btnToday = TextButton("btnToday", QStringLiteral("Today"), TodayWidth, 25);
+    ShowKeysInToolTip(btnEditHour, Qt::Key_F2); // and Return, on an hour (lvwToDoKeyDown)
+    ShowKeysInToolTip(btnClearHour, Qt::Key_Delete);
     auto* bar = new QWidget;
     auto* barLayout = ButtonBar(bar, 40);
+    barLayout->setContentsMargins(2, 0, 1, 0);
+    barLayout->setSpacing(BarGap);
     barLayout->addWidget(btnEditHour);
     barLayout->addWidget(btnClearHour);
+    barLayout->addWidget(btnToday);
     barLayout->addStretch();
 
     panDay = Named(new QWidget, "panDay");
@@ -151,7 +164,25 @@ bool TDayPlanner::eventFilter(QObject* watched, QEvent* event)
     // The pointer entering or leaving the calendar starts the refresh timer for good.
     if (watched == calMain && (event->type() == QEvent::Enter || event->type() == QEvent::Leave))
         Timer1->start();
+    if (watched == lvwToDo && event->type() == QEvent::KeyPress)
+        return lvwToDoKeyDown(static_cast<QKeyEvent*>(event)->key());
     return QObject::eventFilter(watched, event);
+}
+
+bool TDayPlanner::lvwToDoKeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Delete:
+        Guarded([this] { btnClearHourClick(); })();
+        return true;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Guarded([this] { btnEditHourClick(); })();
+        return true;
+    default:
+        return false;
+    }
 }
 
 int TDayPlanner::SelectedRow() const
@@ -172,8 +203,10 @@ void TDayPlanner::btnEditHourClick()
     const std::string hour = QStringToAnsi(item->text(HourColumn));
     TfrmHour dialog(Services.Messages, Services.DialogParent);
     dialog.SetHour(date, hour, QStringToAnsi(item->text(ActionColumn)));
-    if (Services.Dialogs.Run(dialog))
+    if (Services.Dialogs.Run(dialog)) {
         SetHourAction(*State.Hours, date, hour, dialog.Action());
+        emit Edited();
+    }
     RefreshDayActions();
 }
 
@@ -184,6 +217,13 @@ void TDayPlanner::btnClearHourClick()
         Services.Messages.Inform(QStringLiteral("Please select an action to delete!"));
         return;
     }
-    if (ClearHourAction(*State.Hours, DateText(), QStringToAnsi(lvwToDo->topLevelItem(row)->text(HourColumn))))
+    if (ClearHourAction(*State.Hours, DateText(), QStringToAnsi(lvwToDo->topLevelItem(row)->text(HourColumn)))) {
+        emit Edited();
         RefreshDayActions();
+    }
+}
+
+void TDayPlanner::btnTodayClick()
+{
+    calMain->setSelectedDate(Services.Today());
 }

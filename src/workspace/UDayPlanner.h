@@ -35,6 +35,12 @@ public:
 
     void btnEditHourClick();
     void btnClearHourClick();
+    // Moves the calendar to today.
+    void btnTodayClick();
+
+signals:
+    // An hour's action was set or cleared.
+    void Edited();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +48,7 @@ protected:
 private:
     void BuildCalendarTab();
     void calMainPageChanged(int year, int month);
+    [[nodiscard]] bool lvwToDoKeyDown(int key);
     [[nodiscard]] std::string DateText() const;
     [[nodiscard]] int SelectedRow() const;
 
@@ -53,5 +60,6 @@ private:
     QTreeWidget* lvwToDo = nullptr;
     QPushButton* btnEditHour = nullptr;
     QPushButton* btnClearHour = nullptr;
+    QPushButton* btnToday = nullptr;
     QTimer* Timer1 = nullptr;
 };

@@ -36,21 +36,28 @@ public:
     }
 };
 
-// Enter presses the button that has the focus, as the default button would.
+// Enter in the watched controls presses a button, as a default button would.
 class TEnterPresses : public QObject {
 public:
-    using QObject::QObject;
+    TEnterPresses(QPushButton& button, QObject* parent)
+        : QObject(parent)
+        , Button(button)
+    {
+    }
 
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() != QEvent::KeyPress)
             return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter)
             return false;
-        static_cast<QPushButton*>(watched)->click();
+        Button.click();
         return true;
     }
+
+private:
+    QPushButton& Button;
 };
 
 QPushButton* AddButton(QDialog& dialog, QBoxLayout& row, const char* name, const QString& caption)
@@ -60,7 +67,7 @@ QPushButton* AddButton(QDialog& dialog, QBoxLayout& row, const char* name, const
     button->setMinimumWidth(ButtonWidth);
     // An automatic default button would take Enter from every field of the dialog.
     button->setAutoDefault(false);
-    button->installEventFilter(new TEnterPresses(button));
+    button->installEventFilter(new TEnterPresses(*button, button));
     row.addWidget(button);
     return button;
 }
@@ -112,7 +119,7 @@ std::pair<TDateEdit*, TDateEdit*> AddDateFields(QDialog& dialog, QBoxLayout& lay
     return {start, end};
 }
 
-TEntryButtons AddEntryButtons(QDialog& dialog, QBoxLayout& layout)
+TEntryButtons AddEntryButtons(QDialog& dialog, QBoxLayout& layout, std::initializer_list<QLineEdit*> fields)
 {
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -121,10 +128,12 @@ TEntryButtons AddEntryButtons(QDialog& dialog, QBoxLayout& layout)
     layout.addSpacing(8);
     layout.addLayout(row);
     QObject::connect(buttons.Cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    for (QLineEdit* field : fields)
+        field->installEventFilter(new TEnterPresses(*buttons.Ok, field));
     return buttons;
 }
 
-void SetFocusOrder(std::initializer_list<QWidget*> widgets)
+void SetFocusOrder(std::initializer_list<QWidget*> widgets, QWidget* first)
 {
     QWidget* previous = nullptr;
     for (QWidget* widget : widgets) {
@@ -132,7 +141,7 @@ void SetFocusOrder(std::initializer_list<QWidget*> widgets)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
-    (*widgets.begin())->setFocus();
+    first->setFocus();
 }
 
 void AcceptWhenNamed(QDialog& dialog, QLineEdit& edtName, TMessageService& messages, const QString& message)

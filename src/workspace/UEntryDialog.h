@@ -34,12 +34,14 @@ void AddLabelledField(QBoxLayout& layout, const QString& label, QWidget& field);
 [[nodiscard]] std::pair<TDateEdit*, TDateEdit*> AddDateFields(QDialog& dialog, QBoxLayout& layout, const QDate& today);
 
 // "Ok" and "Cancel" (btnOk, btnCancel) at the bottom right of `layout`; "Cancel" rejects.
-// Neither is the default button: Enter presses a button only while it has the focus.
-[[nodiscard]] TEntryButtons AddEntryButtons(QDialog& dialog, QBoxLayout& layout);
+// Neither is the default button: Enter presses a button while it has the focus, and "Ok" in
+// each of `fields`, the dialog's single-line text fields.
+[[nodiscard]] TEntryButtons AddEntryButtons(QDialog& dialog, QBoxLayout& layout,
+                                            std::initializer_list<QLineEdit*> fields);
 
-// Chains the focus through `widgets` in their order; the first has the focus when the
-// dialog opens.
-void SetFocusOrder(std::initializer_list<QWidget*> widgets);
+// Chains the focus through `widgets` in their order; `first` has the focus when the dialog
+// opens.
+void SetFocusOrder(std::initializer_list<QWidget*> widgets, QWidget* first);
 
 // The check at "Ok": accepts `dialog` when `edtName` holds more than characters of codes
 // 0x01 to 0x20; else shows `message`, gives the focus back to `edtName` and stays open.

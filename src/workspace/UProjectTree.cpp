@@ -13,6 +13,7 @@
 #include "workspace/UWorkspace.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -40,7 +41,12 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     grpProjects = Named(new QGroupBox(QStringLiteral("Projects")), "grpProjects");
     grpProjects->setMinimumWidth(10);
     tvwMain = Named(new QTreeWidget, "tvwMain");
+    tvwMain->setAccessibleName(QStringLiteral("Projects"));
+    grpProjects->setFocusProxy(tvwMain);
     tvwMain->setHeaderHidden(true);
+    // A long name scrolls the tree sideways instead of being cut.
+    tvwMain->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tvwMain->header()->setStretchLastSection(false);
     tvwMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvwMain->setIconSize(QSize(16, 16));
     tvwMain->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -55,6 +61,10 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     AddProject1 = Named(mnuTree->addAction(QStringLiteral("New Project")), "AddProject1");
     Rename1 = Named(mnuTree->addAction(QStringLiteral("Edit")), "Rename1");
     Delete1 = Named(mnuTree->addAction(QStringLiteral("Delete")), "Delete1");
+    // The menu shows the keys that do the same in the tree (see eventFilter).
+    AddProject1->setShortcut(QKeySequence::New);
+    Rename1->setShortcut(Qt::Key_F2);
+    Delete1->setShortcut(Qt::Key_Delete);
 
     auto* layout = new QVBoxLayout(grpProjects);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -73,6 +83,8 @@ TProjectTree::~TProjectTree() = default;
 
 void TProjectTree::AttachNewProjectButton(QPushButton* btn1)
 {
+    btn1->setShortcut(QKeySequence::New);
+    ShowKeysInToolTip(btn1, QKeySequence::New);
     connect(btn1, &QPushButton::clicked, this, Guarded([this] { btn1Click(); }));
 }
 
@@ -83,8 +95,8 @@ void TProjectTree::RebuildTree(const std::string& nameToSelect)
     State.ReleaseForSelectionAfterClearing();
     tvwMain->clear();
 
-    static const QIcon categoryIcon(CategoryPicture()); // shared by every node of a kind
-    static const QIcon projectIcon(ProjectPicture());
+    static const QIcon categoryIcon(CategoryIcon()); // shared by every node of a kind
+    static const QIcon projectIcon(ProjectIcon());
     const TProjects& projects = *State.Projects;
     QList<QTreeWidgetItem*> categoryNodes;
     QTreeWidgetItem* toSelect = nullptr;
@@ -121,12 +133,18 @@ void TProjectTree::tvwMainChange(QTreeWidgetItem* node)
 
 bool TProjectTree::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == tvwMain && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) { // tvwMainKeyDown
+    if (watched != tvwMain || event->type() != QEvent::KeyPress) // tvwMainKeyDown
+        return QObject::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Delete:
         Guarded([this] { Delete1Click(); })();
         return true;
+    case Qt::Key_F2:
+        Guarded([this] { Rename1Click(); })();
+        return true;
+    default:
+        return false;
     }
-    return QObject::eventFilter(watched, event);
 }
 
 void TProjectTree::ShowTreeMenu(const QPoint& position)
@@ -159,6 +177,7 @@ void TProjectTree::btn1Click()
         project->ClearTasks();
     std::string label = project->Name;
     State.CurrentProject = &State.Projects->Append(std::move(label), std::move(project));
+    emit Edited();
     RebuildTree(State.CurrentProject->Name);
 }
 
@@ -166,8 +185,10 @@ void TProjectTree::NewCategory1Click()
 {
     TfrmCategory dialog(Services.Messages, Services.DialogParent);
     dialog.setWindowTitle(QStringLiteral("Add new category"));
-    if (Services.Dialogs.Run(dialog) && AddCategory(*State.Projects, dialog.Name()))
+    if (Services.Dialogs.Run(dialog) && AddCategory(*State.Projects, dialog.Name())) {
+        emit Edited();
         RebuildTree("");
+    }
 }
 
 void TProjectTree::Rename1Click()
@@ -198,6 +219,7 @@ void TProjectTree::EditProject(const QTreeWidgetItem& node)
     project->StartDate = dialog.StartDate();
     project->EndDate = dialog.EndDate();
     State.Projects->SetLabel(index, project->Name);
+    emit Edited();
     RebuildTree(project->Name);
 }
 
@@ -210,6 +232,7 @@ void TProjectTree::EditCategory(const QTreeWidgetItem& node)
     if (!Services.Dialogs.Run(dialog))
         return;
     RenameCategory(*State.Projects, index, dialog.Name());
+    emit Edited();
     RebuildTree("");
 }
 
@@ -223,6 +246,7 @@ void TProjectTree::DeleteProject(const QTreeWidgetItem& node)
     if (State.CurrentProject == project)
         State.CurrentProject = nullptr;
     State.Projects->Delete(index);
+    emit Edited();
     RebuildTree("");
 }
 
@@ -233,6 +257,7 @@ void TProjectTree::DeleteCategory(const QTreeWidgetItem& node)
         return;
     const auto deleting = State.HoldChangeHandlers();
     if (::DeleteCategory(*State.Projects, index)) {
+        emit Edited();
         RebuildTree("");
     } else {
         // "asociated" is the program's own spelling.

@@ -25,7 +25,7 @@ public:
 
     // The group "Projects" holding tvwMain; the caller places it and takes ownership.
     QGroupBox* Widget() const { return grpProjects; }
-    // The tool bar's "New Project" button.
+    // The tool bar's "New Project" button, which Ctrl+N presses.
     void AttachNewProjectButton(QPushButton* btn1);
 
     // Refills the tree from the model and selects the project named `nameToSelect`, which
@@ -42,6 +42,8 @@ signals:
     void ProjectChosen();
     // No project is shown any longer: empty the task list and the details panel.
     void ProjectPanelCleared();
+    // A category or project was added, changed or deleted.
+    void Edited();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "common/UUtils.h"
 #include "model/UProjects.h"
 #include "model/UTextLines.h"
+#include "ui/TElidedLabel.h"
 #include "ui/UAnsiText.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
@@ -59,6 +60,7 @@ void TTaskList::BuildTasksTab()
     lvwItems = ReportList("lvwItems",
                           {QStringLiteral("Done"), QStringLiteral("Task Description"), QStringLiteral("Task Notes"),
                            QStringLiteral("Start Date"), QStringLiteral("End Date")});
+    lvwItems->setAccessibleName(QStringLiteral("Tasks"));
     QHeaderView* header = lvwItems->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(DoneColumn, QHeaderView::Fixed);
@@ -72,7 +74,12 @@ void TTaskList::BuildTasksTab()
 
     btnAdd = TextButton("btnAdd", QStringLiteral("Add New Task"), 110, 25);
     btnEdit = TextButton("btnEdit", QStringLiteral("Edit Selected Task"), 133, 25);
-    btnRemove = TextButton("btnRemove", QStringLiteral("Remove Selected Task"), 150, 25);
+    // One pixel over the design's 150, the least that keeps its caption off the border.
+    btnRemove = TextButton("btnRemove", QStringLiteral("Remove Selected Task"), 151, 25);
+    btnAdd->setShortcut(Qt::Key_Insert);
+    ShowKeysInToolTip(btnAdd, Qt::Key_Insert);
+    ShowKeysInToolTip(btnEdit, Qt::Key_F2); // and Return, on a row (lvwItemsKeyDown)
+    ShowKeysInToolTip(btnRemove, Qt::Key_Delete);
     auto* bar = new QWidget;
     auto* barLayout = ButtonBar(bar, 44);
     barLayout->addWidget(btnAdd);
@@ -93,10 +100,11 @@ void TTaskList::BuildDetailsPanel()
     panDetails->setFixedHeight(87);
     auto* bevel = new QFrame;
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    lblProjName = Named(new QLabel(QStringLiteral("Project Name:  ")), "lblProjName");
-    lblStartDate = Named(new QLabel(QStringLiteral("Start Date:")), "lblStartDate");
-    lblEndDate = Named(new QLabel(QStringLiteral("End Date:")), "lblEndDate");
+    lblProjName = Named(new TElidedLabel(QStringLiteral("Project Name:  ")), "lblProjName");
+    lblStartDate = Named(new TElidedLabel(QStringLiteral("Start Date:")), "lblStartDate");
+    lblEndDate = Named(new TElidedLabel(QStringLiteral("End Date:")), "lblEndDate");
     MainGauge = Named(new QProgressBar, "MainGauge");
+    MainGauge->setAccessibleName(QStringLiteral("Progress"));
     MainGauge->setRange(0, 100);
     MainGauge->setAlignment(Qt::AlignCenter);
     MainGauge->setTextVisible(true);
@@ -104,7 +112,7 @@ void TTaskList::BuildDetailsPanel()
 
     auto* grid = new QGridLayout(bevel);
     grid->setContentsMargins(10, 8, 10, 8);
-    grid->addWidget(lblProjName, 0, 0, 1, 2);
+    grid->addWidget(lblProjName, 0, 0, 1, 3); // up to the dates, cut with "…" beyond
     grid->addWidget(new QLabel(QStringLiteral("Progress:")), 1, 0);
     grid->addWidget(MainGauge, 1, 1, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
@@ -158,8 +166,22 @@ void TTaskList::lvwItemsChange(QTreeWidgetItem* row)
     const int index = lvwItems->indexOfTopLevelItem(row);
     if (index < 0 || index >= State.CurrentProject->Tasks.Count())
         return;
-    State.CurrentProject->Tasks[index].Done = row->checkState(DoneColumn) == Qt::Checked;
+    bool& done = State.CurrentProject->Tasks[index].Done;
+    const bool ticked = row->checkState(DoneColumn) == Qt::Checked;
+    if (done == ticked)
+        return;
+    done = ticked;
     ShowProgress();
+    emit Edited();
+}
+
+void TTaskList::ToggleSelectedTask()
+{
+    const QList<QTreeWidgetItem*> selected = lvwItems->selectedItems();
+    if (selected.isEmpty())
+        return;
+    QTreeWidgetItem* row = selected.first();
+    row->setCheckState(DoneColumn, row->checkState(DoneColumn) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
 }
 
 int TTaskList::RowToActOn(const QString& whenEmpty, const QString& whenNoneSelected)
@@ -178,12 +200,28 @@ int TTaskList::RowToActOn(const QString& whenEmpty, const QString& whenNoneSelec
 
 bool TTaskList::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lvwItems && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) { // lvwItemsKeyDown
+    if (watched == lvwItems && event->type() == QEvent::KeyPress)
+        return lvwItemsKeyDown(static_cast<QKeyEvent*>(event)->key());
+    return QObject::eventFilter(watched, event);
+}
+
+bool TTaskList::lvwItemsKeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Delete:
         Guarded([this] { btnRemoveClick(); })();
         return true;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Guarded([this] { btnEditClick(); })();
+        return true;
+    case Qt::Key_Space: // as a click on the row's box
+        Guarded([this] { ToggleSelectedTask(); })();
+        return true;
+    default:
+        return false;
     }
-    return QObject::eventFilter(watched, event);
 }
 
 void TTaskList::btnAddClick()
@@ -202,6 +240,7 @@ void TTaskList::btnAddClick()
     std::unique_ptr<TTask> task = dialog.NewTask();
     std::string label = task->Description;
     State.CurrentProject->Tasks.Append(std::move(label), std::move(task));
+    emit Edited();
     ShowProjectTasks();
 }
 
@@ -219,6 +258,7 @@ void TTaskList::btnEditClick()
     if (!Services.Dialogs.Run(dialog))
         return;
     dialog.StoreInto(task);
+    emit Edited();
     ShowProjectTasks();
     lvwItems->setCurrentItem(lvwItems->topLevelItem(row));
 }
@@ -238,5 +278,6 @@ void TTaskList::btnRemoveClick()
         State.CurrentProject->Tasks.Delete(row);
         delete lvwItems->takeTopLevelItem(row);
     }
+    emit Edited();
     ShowProgress();
 }

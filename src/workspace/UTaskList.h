@@ -4,13 +4,13 @@
 
 #include <QObject>
 
-class QLabel;
 class QString;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
+class TElidedLabel;
 struct TWorkspaceServices;
 struct TWorkspaceState;
 
@@ -34,6 +34,10 @@ public:
     void btnEditClick();
     void btnRemoveClick();
 
+signals:
+    // A task was added, changed, ticked or removed.
+    void Edited();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -41,6 +45,8 @@ private:
     void BuildTasksTab();
     void BuildDetailsPanel();
     void lvwItemsChange(QTreeWidgetItem* row);
+    [[nodiscard]] bool lvwItemsKeyDown(int key);
+    void ToggleSelectedTask();
     void ShowProgress();
     // The selected row; -1 after telling the user that there are no rows or none is selected.
     [[nodiscard]] int RowToActOn(const QString& whenEmpty, const QString& whenNoneSelected);
@@ -53,8 +59,8 @@ private:
     QPushButton* btnEdit = nullptr;
     QPushButton* btnRemove = nullptr;
     QWidget* panDetails = nullptr;
-    QLabel* lblProjName = nullptr;
-    QLabel* lblStartDate = nullptr;
-    QLabel* lblEndDate = nullptr;
+    TElidedLabel* lblProjName = nullptr;
+    TElidedLabel* lblStartDate = nullptr;
+    TElidedLabel* lblEndDate = nullptr;
     QProgressBar* MainGauge = nullptr;
 };

@@ -38,6 +38,6 @@ struct TWorkspaceState {
 struct TWorkspaceServices {
     TMessageService& Messages;
     TDialogRunner& Dialogs;
-    std::function<QDate()> Today; // the first date of the dialogs' date fields
+    std::function<QDate()> Today; // the calendar's first day and the dialogs' first date
     QWidget* DialogParent = nullptr;
 };

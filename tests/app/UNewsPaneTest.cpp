@@ -83,10 +83,11 @@ private:
         buttons->addWidget(btnNews = new QToolButton);
         buttons->addWidget(btnUpdate = new QToolButton);
         (new QHBoxLayout(Window.get()))->addWidget(toolBar);
-        Pane = new TNewsPane(Settings, NewsList,
-                             TNewsServices{Messages, Dialogs, Browser, Starter, *Folder, *Http, Pump,
-                                           Server->Url("/liveupdate/taskwren/")},
-                             Window.get());
+        Pane = new TNewsPane(
+            Settings, NewsList,
+            TNewsServices{
+                Messages, Dialogs, Browser, Starter, *Folder, *Http, Pump, Server->Url("/liveupdate/taskwren/"), {}},
+            Window.get());
         Pane->AttachButtons(btnNews, btnUpdate);
         Window->show();
     }

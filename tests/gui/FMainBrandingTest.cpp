@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <memory>
 
@@ -78,6 +79,9 @@ private slots:
         QTest::newRow("no name keeps the caption") << ""
                                                    << "Gold"
                                                    << "Taskwren" << true;
+        QTest::newRow("the unsaved mark's sign in the name") << "Doza [*]"
+                                                             << "Gold"
+                                                             << "Doza [*] v2.0" << true;
     }
     void brandedStartShowsTheCaptionAndTheEditionsNewsButton()
     {
@@ -90,7 +94,7 @@ private slots:
         settings.BranderType = type.toStdString();
         settings.MakeMoneyButton = "Earn with us";
         auto window = Open(settings);
-        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(window->windowHandle()->title(), caption); // as the desktop shows it
         QCOMPARE(FindControl<QToolButton>(window.get(), "btnNews")->isVisible(), news);
         QCOMPARE(FindControl<QPushButton>(window.get(), "btnMakeMoney")->text(), QStringLiteral("Earn with us"));
     }
@@ -99,7 +103,7 @@ private slots:
     {
         Fixture->Temp.Write("mainskin.dat", "QPushButton { background: #123456; }");
         auto window = Open(TBrandSettings{});
-        QCOMPARE(window->windowTitle(), QStringLiteral("Taskwren"));
+        QCOMPARE(window->windowHandle()->title(), QStringLiteral("Taskwren"));
         QVERIFY(FindControl<QToolButton>(window.get(), "btnNews")->isVisible());
         QVERIFY(FindControl<QWidget>(window.get(), "panBanner")->isVisible());
         QVERIFY(!window->styleSheet().contains(QStringLiteral("#123456"))); // no skin looked for

@@ -170,11 +170,24 @@ private slots:
                     "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/started.tmp\"\n"
                     "mv \"$(dirname \"$0\")/started.tmp\" \"$(dirname \"$0\")/started.txt\"\n");
         ::chmod(Fixture->Temp.File("Updater.exe").c_str(), 0755);
+
+        // Unsaved changes are settled after the second question, before the updater starts.
+        Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("unsaved")); });
+        TriggerAction(window.get(), "NewCategory1");
         Fixture->Messages.Clear();
         Fixture->Messages.Answers = {true, true};
+        Fixture->Messages.SaveAnswers = {TSaveAnswer::Cancel};
         QTest::mouseClick(update, Qt::LeftButton);
-        QCOMPARE(Fixture->Messages.Shown.size(), 2);
+        QCOMPARE(Fixture->Messages.Texts().last(), QStringLiteral("Save changes before closing?"));
+        QVERIFY(window->isVisible() && !Fixture->Temp.Has("started.txt"));
+
+        Fixture->Messages.Clear();
+        Fixture->Messages.Answers = {true, true};
+        Fixture->Messages.SaveAnswers = {TSaveAnswer::Save};
+        QTest::mouseClick(update, Qt::LeftButton);
+        QCOMPARE(Fixture->Messages.Shown.size(), 3); // the close that follows asks no more
         QVERIFY(!window->isVisible());
+        QVERIFY(Fixture->Temp.Read("categories.dat").ends_with("unsaved\r\n"));
         QTRY_VERIFY_WITH_TIMEOUT(Fixture->Temp.Has("started.txt"), 10000);
         QCOMPARE(Fixture->Temp.Read("started.txt"), Service->UpdateBaseAddress() + "|2.0|A|");
     }

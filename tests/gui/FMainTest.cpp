@@ -21,7 +21,9 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <filesystem>
 
@@ -57,8 +59,8 @@ private:
                     "Header^Hidden^Nowhere^^^\r\n"
                     "EndProject\r\n");
         Fixture->Temp.Write("Hours.dat",
-                    "12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
-                    "12/14/2007^9:00 AM^Other day^\r\n");
+                    "7/5/2008^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
+                    "7/6/2008^9:00 AM^Other day^\r\n");
     }
 
 private slots:
@@ -79,7 +81,7 @@ private slots:
         QCOMPARE(pages->count(), 1);
         QVERIFY(pages->tabBar()->isHidden());
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Taskwren"));
+        QCOMPARE(window->windowHandle()->title(), QStringLiteral("Taskwren"));
         QCOMPARE(window->findChild<QTextBrowser*>(QStringLiteral("prfWelcome")), nullptr);
         QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcMain")->currentWidget()->objectName(), QStringLiteral("stsTasks"));
         QVERIFY(Fixture->Messages.Shown.isEmpty());
@@ -107,7 +109,7 @@ private slots:
         QCOMPARE(captions.at(11), QStringLiteral("12:00 M"));
         QCOMPARE(captions.at(12), QStringLiteral("1:00 PM"));
         QCOMPARE(captions.last(), QStringLiteral("12:00 PM"));
-        QCOMPARE(FindControl<QCalendarWidget>(window.get(), "calMain")->selectedDate(), QDate(2007, 12, 13));
+        QCOMPARE(FindControl<QCalendarWidget>(window.get(), "calMain")->selectedDate(), QDate(2008, 7, 5)); // today
         QCOMPARE(FindControl<QCalendarWidget>(window.get(), "calMain")->firstDayOfWeek(), Qt::Sunday);
     }
 
@@ -158,8 +160,8 @@ private slots:
         QVERIFY(Fixture->Temp.Read("projects.dat").starts_with("Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"));
         QVERIFY(!Fixture->Temp.Has("Projects.dat")); // written back under the name it was read from
         QCOMPARE(Fixture->Temp.Read("Hours.dat"),
-                 std::string("12/13/2007^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
-                             "12/14/2007^9:00 AM^Other day^\r\n"));
+                 std::string("7/5/2008^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
+                             "7/6/2008^9:00 AM^Other day^\r\n"));
         QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
 
@@ -238,8 +240,10 @@ private slots:
         auto* timer2 = FindControl<QTimer>(window.get(), "Timer2");
         QVERIFY(!timer2->isActive()); // so no check can come while the welcome page shows
 
-        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnThanks"), Qt::LeftButton);
+        QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("btnThanks"));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return);
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
+        QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("tvwMain"));
         QTRY_COMPARE(checks.count(), 1);
         QVERIFY(!timer2->isActive()); // and none after the first
     }
@@ -306,19 +310,54 @@ private slots:
         QCOMPARE(banner->y(), 65 / 2 - 41 / 2);
     }
 
-    void closingNeitherAsksNorSavesAndStopsTheTimers()
+    void closingWithUnsavedChangesAsksFirstAndClosesOnlyWhenSaved()
     {
         WriteSampleData();
         auto window = Open();
         Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("unsaved")); });
         TriggerAction(window.get(), "NewCategory1");
+        QCOMPARE(window->windowHandle()->title(), QStringLiteral("Taskwren*"));
         auto* timer1 = FindControl<QTimer>(window.get(), "Timer1");
         timer1->start();
+
+        // "Cancel" leaves the window as it was: the timers run and the tree shows projects.
+        Fixture->Messages.SaveAnswers = {TSaveAnswer::Cancel};
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible() && timer1->isActive());
+        auto* tree = FindControl<QTreeWidget>(window.get(), "tvwMain");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        QCOMPARE(FindControl<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  Web site"));
+
+        // A "Save" that fails keeps the window open, saying why.
+        std::filesystem::remove(Fixture->Temp.File("projects.dat"));
+        std::filesystem::create_directory(Fixture->Temp.File("projects.dat"));
+        Fixture->Messages.SaveAnswers = {TSaveAnswer::Save};
+        QVERIFY(!window->close());
+        QCOMPARE(Fixture->Messages.Texts().last(),
+                 QStringLiteral("Cannot replace \"projects.dat\": Not a regular file"));
+        QVERIFY(window->isVisible() && window->isWindowModified());
+
+        std::filesystem::remove(Fixture->Temp.File("projects.dat"));
+        Fixture->Messages.SaveAnswers = {TSaveAnswer::Save};
         QVERIFY(window->close());
         QVERIFY(!timer1->isActive());
-        QVERIFY(!FindControl<QTimer>(window.get(), "Timer2")->isActive());
-        QVERIFY(Fixture->Messages.Shown.isEmpty());
-        QCOMPARE(Fixture->Temp.Read("categories.dat"), std::string("Work\r\nHome\r\n"));
+        QCOMPARE(Fixture->Temp.Read("categories.dat"), std::string("Work\r\nHome\r\nunsaved\r\n"));
+        QVERIFY(Fixture->Temp.Read("Projects.dat").starts_with("Header^Web site^"));
+        QCOMPARE(Fixture->Messages.Texts().count(QStringLiteral("Save changes before closing?")), 3);
+    }
+
+    void dontSaveClosesWithoutWriting()
+    {
+        WriteSampleData();
+        auto window = Open();
+        FindControl<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
+        auto* hours = FindControl<QTreeWidget>(window.get(), "lvwToDo");
+        hours->setCurrentItem(hours->topLevelItem(8));
+        QTest::keyClick(hours, Qt::Key_Delete);
+        QVERIFY(window->isWindowModified());
+        Fixture->Messages.SaveAnswers = {TSaveAnswer::DontSave};
+        QVERIFY(window->close());
+        QVERIFY(Fixture->Temp.Read("Hours.dat").starts_with("7/5/2008^9:00 am^Call the bank"));
     }
 
     void closingTheWindowEndsAWaitingRequest()
@@ -332,6 +371,65 @@ private slots:
         QVERIFY(!window->IdHTTP1().Busy());
     }
 
+    void tabReachesEveryControlOnceAndWrapsAround()
+    {
+        auto window = Open();
+        QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("tvwMain")); // the keyboard starts in the tree
+        // The design names of the controls that Tab visits, `count` of them from `first` on.
+        const auto tabRound = [&window](const char* first, qsizetype count) {
+            FindControl<QWidget>(window.get(), first)->setFocus();
+            QStringList visited;
+            while (visited.size() < count) {
+                QWidget* focus = window->focusWidget(); // a tab set's or calendar's inner part counts as it
+                visited << (focus->objectName().startsWith(QLatin1String("qt_")) ? focus->parentWidget() : focus)
+                               ->objectName();
+                QTest::keyClick(focus, Qt::Key_Tab);
+            }
+            return visited;
+        };
+        const QStringList frame{"lblLink1URL", "lblLink2URL", "btn1",    "btnSave", "btnMakeMoney", "btnAbout",
+                                "btnNews",     "btnUpdate",   "btnHelp", "tvwMain", "pgcMain"};
+        const QStringList tasks = QStringList{"lvwItems", "btnAdd", "btnEdit", "btnRemove"} + frame;
+        QCOMPARE(tabRound("lvwItems", 2 * tasks.size()), tasks + tasks);
+
+        FindControl<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
+        const QStringList calendar =
+            QStringList{"calMain", "lvwToDo", "btnEditHour", "btnClearHour", "btnToday"} + frame;
+        QCOMPARE(tabRound("calMain", 2 * calendar.size()), calendar + calendar);
+    }
+
+    void aLongProjectNameNeverWidensTheWindow()
+    {
+        const std::string name(300, 'W');
+        Fixture->Temp.Write("categories.dat", name + "\r\n");
+        Fixture->Temp.Write("projects.dat", "Header^" + name + "^" + name + "^" + name + "^^\r\nEndProject\r\n");
+        auto window = Open();
+        auto* tree = FindControl<QTreeWidget>(window.get(), "tvwMain");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        QCOMPARE(FindControl<QLabel>(window.get(), "lblProjName")->text(),
+                 QStringLiteral("Project Name:  ") + QString::fromStdString(name));
+        for (int level = 0; level < 3; ++level) // the layouts settle, one level a pass
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(window->width(), TfrmMain::ClientWidth);
+        QVERIFY(window->minimumSizeHint().width() < TfrmMain::ClientWidth);
+    }
+
+    void theBuiltInLookKeepsDarkTextsOnLightGroundUnderADarkDesktop()
+    {
+        QApplication::setPalette(QPalette(Qt::darkGray, Qt::black)); // the desktop's theme
+        const auto readable = [](const QWidget* control) {
+            const QPalette colours = control->palette();
+            return colours.color(QPalette::WindowText).lightness() < 100 &&
+                colours.color(QPalette::Text).lightness() < 100 && colours.color(QPalette::Base).lightness() > 200;
+        };
+        auto window = Open();
+        QVERIFY(readable(FindControl<QWidget>(window.get(), "lblProjName")));
+        QVERIFY(readable(FindControl<QWidget>(window.get(), "tvwMain")));
+        Fixture->Dialogs.Steps.push_back(
+            [&readable](QDialog& dialog) { QVERIFY(readable(FindControl<QWidget>(&dialog, "edtStartDate"))); });
+        QTest::mouseClick(FindControl<QPushButton>(window.get(), "btn1"), Qt::LeftButton);
+    }
+
     void toolBarHasItsCaptionsAndToolTips()
     {
         auto window = Open();
@@ -340,6 +438,11 @@ private slots:
         QCOMPARE(FindControl<QWidget>(window.get(), "btnNews")->toolTip(), QStringLiteral("Check News"));
         QCOMPARE(FindControl<QWidget>(window.get(), "btnUpdate")->toolTip(), QStringLiteral("Check Updates"));
         QCOMPARE(FindControl<QWidget>(window.get(), "btnHelp")->toolTip(), QStringLiteral("Help"));
+        for (const char* name : {"btnNews", "btnUpdate", "btnHelp"}) {
+            auto* button = FindControl<QToolButton>(window.get(), name);
+            QCOMPARE(button->accessibleName(), button->toolTip());
+            QCOMPARE(button->icon().pixmap(button->iconSize(), 2.0).size(), 2 * button->iconSize()); // sharp at 200%
+        }
         QCOMPARE(FindControl<QLabel>(window.get(), "lblLink1URL")->text(), QStringLiteral("Google"));
         QCOMPARE(FindControl<QLabel>(window.get(), "lblLink2URL")->text(), QStringLiteral("Google"));
         auto* tabs = FindControl<QTabWidget>(window.get(), "pgcMain");
@@ -372,7 +475,7 @@ private slots:
             QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
             QVERIFY(window->close());
         }
-        QCOMPARE(Fixture->Temp.Read("Hours.dat"), std::string("12/13/2007^12:00 M^Lunch^\r\n"));
+        QCOMPARE(Fixture->Temp.Read("Hours.dat"), std::string("7/5/2008^12:00 M^Lunch^\r\n"));
         auto window = Open();
         auto* tree = FindControl<QTreeWidget>(window.get(), "tvwMain");
         QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("Site"));

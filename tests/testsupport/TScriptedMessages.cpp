@@ -16,6 +16,18 @@ bool TScriptedMessages::Show(TMsgKind kind, const QString& text, TMsgButtons but
     return answer;
 }
 
+TSaveAnswer TScriptedMessages::AskToSave(const QString& text)
+{
+    Shown.append({TMsgKind::Information, text, TMsgButtons::SaveDontSaveCancel});
+    if (SaveAnswers.empty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unscripted question: ") + text), __FILE__, __LINE__);
+        return TSaveAnswer::Cancel;
+    }
+    const TSaveAnswer answer = SaveAnswers.front();
+    SaveAnswers.pop_front();
+    return answer;
+}
+
 QStringList TScriptedMessages::Texts() const
 {
     QStringList texts;
@@ -28,4 +40,5 @@ void TScriptedMessages::Clear()
 {
     Shown.clear();
     Answers.clear();
+    SaveAnswers.clear();
 }

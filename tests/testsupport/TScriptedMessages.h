@@ -18,10 +18,12 @@ public:
     };
 
     bool Show(TMsgKind kind, const QString& text, TMsgButtons buttons) override;
+    TSaveAnswer AskToSave(const QString& text) override;
 
     QStringList Texts() const;
     void Clear();
 
     QList<TShown> Shown;
-    std::deque<bool> Answers; // the answers to the next questions, true for "OK"
+    std::deque<bool> Answers;            // the answers to the next questions, true for "OK"
+    std::deque<TSaveAnswer> SaveAnswers; // to the next "Save", "Don't Save", "Cancel" questions
 };

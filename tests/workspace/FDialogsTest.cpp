@@ -118,19 +118,19 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
     }
 
-    void focusStartsAtTheFirstControlAndTabFollowsTheOrder_data()
+    void focusStartsInTheNameAndTabFollowsTheOrder_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("category") << "category" << QStringList{"btnOk", "btnCancel", "edtName"};
+        QTest::newRow("category") << "category" << QStringList{"edtName", "btnOk", "btnCancel"};
         QTest::newRow("project") << "project" << QStringList{"edtName",    "btnOk",        "btnCancel", "edtStartDate",
                                                              "edtEndDate", "cbxCategories"}; // chkDefault hidden
         QTest::newRow("task") << "task" << QStringList{"edtName", "btnOk",        "btnCancel", "memNotes",
                                                        "chkDone", "edtStartDate", "edtEndDate"};
-        QTest::newRow("hour") << "hour" << QStringList{"btnOk", "btnCancel", "edtName"};
+        QTest::newRow("hour") << "hour" << QStringList{"edtName", "btnOk", "btnCancel"};
     }
 
-    void focusStartsAtTheFirstControlAndTabFollowsTheOrder()
+    void focusStartsInTheNameAndTabFollowsTheOrder()
     {
         QFETCH(QString, kind);
         QFETCH(QStringList, order);
@@ -143,30 +143,37 @@ private slots:
         QCOMPARE(visited, order + QStringList{order.front()});
     }
 
-    void enterInTheNamePressesOkOnlyInTheHourDialog_data()
+    void enterInATextFieldPressesOk_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("field"); // where Enter is pressed
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("hour, empty") << "hour" << QString() << QStringList{"A valid action is required!"} << false;
-        QTest::newRow("hour, action") << "hour" << QStringLiteral("Call") << QStringList() << true;
-        QTest::newRow("category, no default button") << "category" << QStringLiteral("Work") << QStringList() << false;
+        QTest::newRow("hour, empty") << "hour" << QString() << QByteArray("edtName")
+                                     << QStringList{"A valid action is required!"} << false;
+        QTest::newRow("hour, action") << "hour" << QStringLiteral("Call") << QByteArray("edtName") << QStringList()
+                                      << true;
+        QTest::newRow("category") << "category" << QStringLiteral("Work") << QByteArray("edtName") << QStringList()
+                                  << true;
+        QTest::newRow("task, in a date") << "task" << QStringLiteral("Buy") << QByteArray("edtEndDate") << QStringList()
+                                         << true;
     }
 
-    void enterInTheNamePressesOkOnlyInTheHourDialog()
+    void enterInATextFieldPressesOk()
     {
         QFETCH(QString, kind);
         QFETCH(QString, typed);
+        QFETCH(QByteArray, field);
         QFETCH(QStringList, messages);
         QFETCH(bool, accepted);
         auto dialog = Open(kind);
-        auto* edtName = FindControl<QLineEdit>(dialog.get(), "edtName");
-        QTest::keyClicks(edtName, typed);
-        QTest::keyClick(edtName, Qt::Key_Return);
+        QTest::keyClicks(dialog->focusWidget(), typed); // typed at once, into the name
+        QTest::keyClick(FindControl<QLineEdit>(dialog.get(), field.constData()), Qt::Key_Return);
         QCOMPARE(Messages.Texts(), messages);
         QCOMPARE(dialog->isVisible(), !accepted);
         QCOMPARE(dialog->result() == QDialog::Accepted, accepted);
+        QCOMPARE(NameOf(*dialog), typed.toStdString());
     }
 
     void projectDialogWithoutCategoriesStillCreates()

@@ -9,6 +9,7 @@
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -50,15 +51,15 @@ private slots:
 
     void showsTheActionsOfTheDayOnScreenAfterEveryChangeOfDate()
     {
-        SetHourAction(*Fixture->State.Hours, "12/13/2007", "9:00 am", "Call\r\nBob");
-        SetHourAction(*Fixture->State.Hours, "1/13/2008", "12:00 M", "Lunch");
+        SetHourAction(*Fixture->State.Hours, "7/5/2008", "9:00 am", "Call\r\nBob");
+        SetHourAction(*Fixture->State.Hours, "8/5/2008", "12:00 M", "Lunch");
         SetHourAction(*Fixture->State.Hours, "2/29/2008", "1:00 AM", "Leap");
         Planner->RefreshDayActions();
-        QCOMPARE(calMain->selectedDate(), QDate(2007, 12, 13));
+        QCOMPARE(calMain->selectedDate(), QDate(2008, 7, 5)); // today
         QCOMPARE(Action(8), QStringLiteral("Call  Bob"));
 
         calMain->showNextMonth(); // the arrow moves the date itself, and the list follows at once
-        QCOMPARE(calMain->selectedDate(), QDate(2008, 1, 13));
+        QCOMPARE(calMain->selectedDate(), QDate(2008, 8, 5));
         QCOMPARE(Action(8), QString());
         QCOMPARE(Action(11), QStringLiteral("Lunch"));
 
@@ -66,27 +67,32 @@ private slots:
         calMain->showNextMonth(); // the day is cut to the month's last
         QCOMPARE(calMain->selectedDate(), QDate(2008, 2, 29));
         QCOMPARE(Action(0), QStringLiteral("Leap"));
+
+        Click("btnToday");
+        QCOMPARE(calMain->selectedDate(), QDate(2008, 7, 5));
+        QCOMPARE(Action(8), QStringLiteral("Call  Bob"));
     }
 
     void editingRowTwelveStoresTheNoonCaptionAndSaves()
     {
         SelectRow(11);
         Fixture->Dialogs.AnswerOk([](QDialog& dialog) {
-            QCOMPARE(FindControl<QLabel>(&dialog, "lblDay")->text(), QStringLiteral("Day: 12/13/2007"));
+            QCOMPARE(FindControl<QLabel>(&dialog, "lblDay")->text(), QStringLiteral("Day: 7/5/2008"));
             QCOMPARE(FindControl<QLabel>(&dialog, "lblHour")->text(), QStringLiteral("Hour: 12:00 M"));
             SetField(dialog, "edtName", QStringLiteral("Lunch"));
         });
-        Click("btnEditHour");
+        QTest::keyClick(lvwToDo, Qt::Key_Return); // as "Edit selected action"
         QCOMPARE(Action(11), QStringLiteral("Lunch"));
 
         TTempFolder temp;
         TProgramFolder folder(temp.Path());
         Fixture->State.Hours->SaveHours(folder);
-        QCOMPARE(temp.Read("Hours.dat"), std::string("12/13/2007^12:00 M^Lunch^\r\n"));
+        QCOMPARE(temp.Read("Hours.dat"), std::string("7/5/2008^12:00 M^Lunch^\r\n"));
     }
 
     void editAndClearNeedASelectedRowAndClearingAnEmptyHourDoesNothing()
     {
+        QSignalSpy edited(Planner.get(), &TDayPlanner::Edited);
         Click("btnEditHour");
         Click("btnClearHour");
         QCOMPARE(Fixture->Messages.Texts(),
@@ -94,11 +100,12 @@ private slots:
         SelectRow(2);
         Click("btnClearHour");
         QCOMPARE(Fixture->Messages.Shown.size(), 2);
-        SetHourAction(*Fixture->State.Hours, "12/13/2007", "3:00 AM", "Wake");
+        SetHourAction(*Fixture->State.Hours, "7/5/2008", "3:00 AM", "Wake");
         Planner->RefreshDayActions();
-        Click("btnClearHour");
+        QTest::keyClick(lvwToDo, Qt::Key_Delete); // as "Clear selected action"
         QCOMPARE(Action(2), QString());
         QCOMPARE(Fixture->State.Hours->Count(), 0);
+        QCOMPARE(edited.count(), 1); // only a change counts as unsaved
     }
 
     void thePointerOnTheCalendarStartsTheRefreshTimer()

@@ -101,6 +101,7 @@ private slots:
     {
         Fixture->State.Projects->Categories.Assign({"Work"});
         Tree->RebuildTree("");
+        QSignalSpy edited(Tree.get(), &TProjectTree::Edited);
         Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("WORK")); });
         Trigger("NewCategory1");
         Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral(" Home ")); });
@@ -108,6 +109,7 @@ private slots:
         Fixture->Dialogs.AnswerCancel();
         Trigger("NewCategory1");
         QCOMPARE(Rows(), (QStringList{"Work: ", " Home : "}));
+        QCOMPARE(edited.count(), 1); // only what changed the model counts as unsaved
         QCOMPARE(Fixture->Dialogs.Captions.first(), QStringLiteral("Add new category"));
         QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
@@ -120,7 +122,7 @@ private slots:
         Tree->RebuildTree("");
         Select(1);
         Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Play")); });
-        Trigger("Rename1");
+        QTest::keyClick(tvwMain, Qt::Key_F2);
         QCOMPARE(Fixture->Dialogs.Captions.last(), QStringLiteral("Edit category"));
         QCOMPARE(Rows(), (QStringList{"Work: Site", "Play: Lost"}));
     }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -93,6 +94,23 @@ private slots:
         Fixture->State.Closing = true; // nothing changes once closing has begun
         lvwItems->topLevelItem(3)->setCheckState(0, Qt::Unchecked);
         QVERIFY(project.Tasks[3].Done);
+    }
+
+    void spaceTicksTheSelectedRowAsAClickWouldAndReturnEditsIt()
+    {
+        TProject& project = ShowProject(2, 1);
+        QSignalSpy edited(List.get(), &TTaskList::Edited);
+        lvwItems->setCurrentItem(lvwItems->topLevelItem(1), 1); // on its description, away from the box
+        QTest::keyClick(lvwItems, Qt::Key_Space);
+        QVERIFY(project.Tasks[1].Done);
+        QCOMPARE(GaugeText(), QStringLiteral("2/2 tasks  100%"));
+        QTest::keyClick(lvwItems, Qt::Key_Space);
+        QVERIFY(!project.Tasks[1].Done);
+        QCOMPARE(edited.count(), 2);
+        Fixture->Dialogs.AnswerOk();
+        QTest::keyClick(lvwItems, Qt::Key_Return);
+        QCOMPARE(Fixture->Dialogs.Captions, QStringList{"Edit task"});
+        QCOMPARE(edited.count(), 3);
     }
 
     void addingNeedsAShownProjectAndLeavesNoRowSelected()
