@@ -112,3 +112,19 @@ TEST(UProjects, ListsKeepOrderAndLabelsUntilReplaced)
     EXPECT_EQ(projects[0].Name, "Renamed");
     EXPECT_THROW(projects.Delete(5), std::out_of_range);
 }
+
+TEST(UProjects, MovingATaskShiftsTheOthersAndKeepsItsLabelAndAddress)
+{
+    TProject project;
+    for (const char* name : {"a", "b", "c", "d"})
+        project.Tasks.Append(name, std::make_unique<TTask>(false, name, "", "", ""));
+    const TTask* a = &project.Tasks[0];
+    project.Tasks.Move(0, 2);
+    project.Tasks.Move(3, 1);
+    std::string order;
+    for (int i = 0; i < project.Tasks.Count(); ++i)
+        order += project.Tasks.Label(i) + project.Tasks[i].Description;
+    EXPECT_EQ(order, "bbddccaa");
+    EXPECT_EQ(&project.Tasks[3], a);
+    EXPECT_THROW(project.Tasks.Move(0, 4), std::out_of_range);
+}
