@@ -131,6 +131,14 @@ std::string TProgramFolder::NameToWrite(std::string_view name, std::string_view 
 
 std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::string_view writtenName) const
 {
+    auto bytes = ReadFileBytes(name, writtenName);
+    if (!bytes)
+        return std::nullopt;
+    return std::string(bytes->View());
+}
+
+std::optional<TFileBytes> TProgramFolder::ReadFileBytes(std::string_view name, std::string_view writtenName) const
+{
     const auto existing = ExistingName(name, writtenName);
     if (!existing)
         return std::nullopt;
@@ -148,11 +156,13 @@ std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::
         Fail("read", *existing, errno);
     if (!S_ISREG(info.st_mode))
         FailNotRegular("read", *existing);
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
+    // Read straight into memory of the file's size; a file that grows meanwhile is read to its end.
+    TFileBytes bytes(static_cast<std::size_t>(info.st_size));
+    char beyond[4096]; // tells the end of a file of the size it had from one that grew
     for (;;) {
-        const ssize_t count = ReadSome(file.Get(), buffer, sizeof buffer);
+        const bool full = bytes.Room() == 0;
+        const ssize_t count = full ? ReadSome(file.Get(), beyond, sizeof beyond)
+                                   : ReadSome(file.Get(), bytes.Data() + bytes.Size(), bytes.Room());
         if (count == 0)
             break;
         if (count < 0) {
@@ -160,7 +170,11 @@ std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::
                 continue;
             Fail("read", *existing, errno);
         }
-        bytes.append(buffer, static_cast<std::size_t>(count));
+        if (full) {
+            bytes.MakeRoom(static_cast<std::size_t>(count));
+            std::memcpy(bytes.Data() + bytes.Size(), beyond, static_cast<std::size_t>(count));
+        }
+        bytes.Grow(static_cast<std::size_t>(count));
     }
     return bytes;
 }

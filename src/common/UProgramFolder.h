@@ -1,6 +1,8 @@
 #pragma once
 // The program folder: the one place every file of the program is read from and written to.
 
+#include "common/TFileBytes.h"
+
 #include <sys/types.h>
 
 #include <filesystem>
@@ -35,6 +37,9 @@ public:
     // device is never opened in a way that blocks or reads without end). A link to a
     // regular file is read through.
     [[nodiscard]] std::optional<std::string> ReadFile(std::string_view name, std::string_view writtenName = {}) const;
+    // The same, into bulk memory sized by the file, for the data files the model keeps.
+    [[nodiscard]] std::optional<TFileBytes> ReadFileBytes(std::string_view name,
+                                                          std::string_view writtenName = {}) const;
 
     // Replaces (or creates) the file `name` with `bytes` through a temporary file that is
     // flushed to disk and renamed over it, so a failed write leaves the old file whole. The
