@@ -91,7 +91,7 @@ void BM_HourKeyLookup(benchmark::State& state)
     FillPlanner(projects, hours);
     std::vector<std::string> keys;
     for (int i = 0; i < 1024; ++i)
-        keys.push_back(hours.Label((i * 97) % hours.Count()));
+        keys.emplace_back(hours.Label((i * 97) % hours.Count()));
     keys.push_back("no such day-1:00 AM");
     std::size_t next = 0;
     for (auto _ : state) {

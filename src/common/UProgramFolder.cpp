@@ -1,5 +1,6 @@
 #include "common/UProgramFolder.h"
 
+#include "common/TTextSink.h"
 #include "common/UAsciiText.h"
 #include "common/UErrors.h"
 
@@ -181,6 +182,20 @@ std::optional<TFileBytes> TProgramFolder::ReadFileBytes(std::string_view name, s
 
 void TProgramFolder::WriteFile(std::string_view name, std::string_view bytes)
 {
+    Replace(name, [&](int fd) { WriteAll(fd, bytes, name); });
+}
+
+void TProgramFolder::WriteFile(std::string_view name, const std::function<void(TTextSink&)>& format)
+{
+    Replace(name, [&](int fd) {
+        TTextSink sink([&](std::string_view bytes) { WriteAll(fd, bytes, name); });
+        format(sink);
+        sink.Finish();
+    });
+}
+
+void TProgramFolder::Replace(std::string_view name, const std::function<void(int fd)>& write)
+{
     // A linked data file is replaced where it really lies, next to it.
     std::error_code error;
     std::filesystem::path target = PathOf(name);
@@ -212,7 +227,7 @@ void TProgramFolder::WriteFile(std::string_view name, std::string_view bytes)
             ::fchmod(file.Get(), old.st_mode & 07777);
             [[maybe_unused]] const int ignored = ::fchown(file.Get(), old.st_uid, old.st_gid);
         }
-        WriteAll(file.Get(), bytes, name);
+        write(file.Get());
         if (::fsync(file.Get()) != 0)
             Fail("write", name, errno);
         if (file.Close() != 0)

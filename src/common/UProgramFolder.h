@@ -6,9 +6,12 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+class TTextSink;
 
 class TProgramFolder {
 public:
@@ -47,6 +50,9 @@ public:
     // Throws EFileError, also when what stands under the name is not a regular file, which
     // is then left untouched.
     void WriteFile(std::string_view name, std::string_view bytes);
+    // The same with the bytes `format` hands its sink, written as they come, so that a large
+    // file is never held whole in memory.
+    void WriteFile(std::string_view name, const std::function<void(TTextSink&)>& format);
 
 protected:
     // Opens `path` for reading with `flags`; returns the descriptor, or -1 with errno set.
@@ -64,6 +70,8 @@ private:
     [[nodiscard]] bool Exists(std::string_view name) const;
     [[nodiscard]] std::optional<std::string> NameInOtherCase(std::string_view name, std::string_view writtenName) const;
     void WriteAll(int fd, std::string_view bytes, std::string_view name);
+    // WriteFile's replacement, with `write` filling the temporary file's descriptor.
+    void Replace(std::string_view name, const std::function<void(int fd)>& write);
 
     std::filesystem::path Folder;
 };

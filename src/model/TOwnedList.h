@@ -19,7 +19,12 @@
 
 template <class T>
 class TOwnedList {
+    struct TSlot;
+
 public:
+    // The bytes one entry takes in a block, for a loader sizing its arena.
+    static constexpr std::size_t BytesPerEntry = sizeof(TSlot) + sizeof(TSlot*);
+
     TOwnedList() = default;
     TOwnedList(TOwnedList&& other) noexcept { Swap(other); }
     TOwnedList& operator=(TOwnedList&& other) noexcept
@@ -132,8 +137,8 @@ private:
             for (; UsedInLast < Blocks.back().Capacity; ++UsedInLast)
                 Free.push_back(Blocks.back().Slots + UsedInLast);
         }
-        auto* slots = static_cast<TSlot*>(memory.allocate(capacity * sizeof(TSlot), alignof(TSlot)));
-        Blocks.push_back({slots, capacity, &memory});
+        auto* added = static_cast<TSlot*>(memory.allocate(capacity * sizeof(TSlot), alignof(TSlot)));
+        Blocks.push_back({added, capacity, &memory});
         UsedInLast = 0;
     }
 

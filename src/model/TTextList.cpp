@@ -43,7 +43,9 @@ void TTextList::Replace(int index, std::string_view text)
 
 void TTextList::Delete(int index)
 {
-    (void)Items.at(static_cast<std::size_t>(index));
+    const TItem item = Items.at(static_cast<std::size_t>(index));
+    if ((item.Size & OwnBit) != 0)
+        Own[item.Start] = TText(); // its slot stays, so the other entries' numbers hold
     Items.erase(Items.begin() + index);
 }
 

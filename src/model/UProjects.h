@@ -57,8 +57,8 @@ public:
     TTextList Categories;
 
     TProjects() = default;
-    TProjects(const TProjects&) = delete;
-    TProjects& operator=(const TProjects&) = delete;
+    TProjects(TProjects&&) = default;
+    TProjects& operator=(TProjects&&) = default;
     ~TProjects();
 
     // The first project whose Name equals `name` byte for byte; sets `index` to its

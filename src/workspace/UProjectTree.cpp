@@ -88,7 +88,7 @@ void TProjectTree::AttachNewProjectButton(QPushButton* btn1)
     connect(btn1, &QPushButton::clicked, this, Guarded([this] { btn1Click(); }));
 }
 
-void TProjectTree::RebuildTree(const std::string& nameToSelect)
+void TProjectTree::RebuildTree(std::string_view nameToSelect)
 {
     const auto rebuilding = State.HoldChangeHandlers();
     emit ProjectPanelCleared();
@@ -175,7 +175,7 @@ void TProjectTree::btn1Click()
         project->CreateDefaultTasks();
     else
         project->ClearTasks();
-    std::string label = project->Name;
+    TText label = project->Name;
     State.CurrentProject = &State.Projects->Append(std::move(label), std::move(project));
     emit Edited();
     RebuildTree(State.CurrentProject->Name);

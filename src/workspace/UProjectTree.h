@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <string>
+#include <string_view>
 
 class QAction;
 class QGroupBox;
@@ -30,7 +31,7 @@ public:
 
     // Refills the tree from the model and selects the project named `nameToSelect`, which
     // shows it; with an empty name no project is shown.
-    void RebuildTree(const std::string& nameToSelect);
+    void RebuildTree(std::string_view nameToSelect);
 
     void btn1Click();
     void NewCategory1Click();
