@@ -8,7 +8,7 @@
 #include "ui/UBrowserLauncher.h"
 #include "ui/UErrorHandler.h"
 #include "ui/UJpegDecoder.h"
-#include "ui/UMetafileDecoder.h"
+#include "ui/UPictureHelper.h"
 #include "ui/UWidgets.h"
 
 #include <QBuffer>
@@ -29,7 +29,7 @@ constexpr int BannerMargin = 10;
 const QString DefaultLinkCaption = QStringLiteral("Google");
 const QString DefaultLinkAddress = QStringLiteral("http://www.google.com/");
 
-QImage DecodeStill(TBannerFormat format, const std::string& data)
+QImage DecodeStill(TBannerFormat format, const std::string& data, const std::filesystem::path& pictureHelper)
 {
     const auto bytes = QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
     switch (format) {
@@ -40,9 +40,9 @@ QImage DecodeStill(TBannerFormat format, const std::string& data)
     case TBannerFormat::Jpeg:
         return DecodeJpeg(data);
     case TBannerFormat::Wmf:
-        return DecodeWmf(data);
+        return DrawMetafile(pictureHelper, "wmf", data);
     case TBannerFormat::Emf:
-        return DecodeEmf(data);
+        return DrawMetafile(pictureHelper, "emf", data);
     case TBannerFormat::Gif:
     case TBannerFormat::Unknown:
         break;
@@ -52,9 +52,10 @@ QImage DecodeStill(TBannerFormat format, const std::string& data)
 
 } // namespace
 
-TBannerPanel::TBannerPanel(TBrowserLauncher& browser, QObject* parent)
+TBannerPanel::TBannerPanel(TBrowserLauncher& browser, std::filesystem::path pictureHelper, QObject* parent)
     : QObject(parent)
     , Browser(browser)
+    , PictureHelper(std::move(pictureHelper))
 {
     panBanner = Named(new QFrame, "panBanner");
     panBanner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -134,7 +135,7 @@ bool TBannerPanel::ShowPicture(TBannerFormat format, const std::string& data)
 {
     if (format == TBannerFormat::Gif)
         return ShowAnimation(data);
-    const QImage picture = DecodeStill(format, data);
+    const QImage picture = DecodeStill(format, data, PictureHelper);
     if (picture.isNull())
         return false;
     gifBanner->hide();

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,12 @@ public:
     // Throws EFileError, also when what stands under the name is not a regular file, which
     // is then left untouched.
     void WriteFile(std::string_view name, std::string_view bytes);
+
+    // Removes what saves cut short (the program killed mid-save) left behind: the temporary
+    // files WriteFile names, for one of `names` in any letter case, whose process no longer
+    // runs, and only regular files. Another running copy's temporaries stay. Returns the count
+    // removed; nothing that fails stops it or is reported.
+    int RemoveStaleTemporaryFiles(std::span<const std::string_view> names) const noexcept;
 
 protected:
     // Opens `path` for reading with `flags`; returns the descriptor, or -1 with errno set.

@@ -65,7 +65,7 @@ private slots:
         Folder = std::make_unique<TProgramFolder>(Temp->Path());
         Browser.Opened.clear();
         Host = std::make_unique<QWidget>();
-        Pane = new TBannerPanel(Browser, Host.get());
+        Pane = new TBannerPanel(Browser, TASKWREN_PICTURE_HELPER, Host.get());
         auto* layout = new QVBoxLayout(Host.get());
         auto* makeMoney = new QPushButton(QStringLiteral("Make Money"));
         makeMoney->setObjectName(QStringLiteral("btnMakeMoney"));

@@ -15,6 +15,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -L "$prefix/bin/taskwren" ] || fail "no launcher link on PATH"
 [ -x "$folder/taskwren" ] || fail "no program in $folder"
+[ -x "$folder/taskwren-picture" ] || fail "no picture helper beside the program in $folder"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/taskwren.svg" ] || fail "no icon"
 desktop-file-validate "$prefix/share/applications/taskwren.desktop" || fail "the desktop entry is not valid"
 
@@ -39,7 +40,7 @@ mkdir "$work/elsewhere"
 for name in dbsettings.dat banner1.dat mainskin.dat main.ico Updater.exe crash.log mainappupdate.inf; do
   echo "$name of the user" >"$folder/$name"
 done
-(cd "$folder" && sha256sum -- * | grep -v ' taskwren$') >"$work/before"
+(cd "$folder" && sha256sum -- * | grep -v -e ' taskwren$' -e ' taskwren-picture$') >"$work/before"
 echo "not the program" >"$folder/taskwren"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 cmp -s "$folder/taskwren" "$build/src/taskwren" || fail "a second install did not replace the program"
