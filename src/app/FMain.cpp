@@ -207,7 +207,7 @@ void TfrmMain::ShowBranding()
 std::optional<std::string> TfrmMain::ReadBrandingFile(std::string_view name) const
 {
     try {
-        return Folder->ReadFile(name);
+        return Folder->ReadFile(name, {}, MaxBrandingFileBytes);
     } catch (const EFileError&) {
         return std::nullopt; // branding failures are silent: the built-in look stays
     }

@@ -123,7 +123,7 @@ void TBannerPanel::LoadBanner(const TProgramFolder& folder, const TBrandSettings
     // The picture is decoded straight from its data file, which keeps its name.
     std::optional<std::string> data;
     try {
-        data = folder.ReadFile("banner" + std::to_string(settings.BannerNumber) + ".dat");
+        data = folder.ReadFile("banner" + std::to_string(settings.BannerNumber) + ".dat", {}, MaxBrandingFileBytes);
     } catch (const EFileError&) {
         // An unreadable banner is a missing one: branding failures are silent.
     }

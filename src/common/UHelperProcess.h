@@ -13,7 +13,7 @@
 
 struct THelperLimits {
     std::chrono::milliseconds Time{5000}; // wall-clock time, and as much processor time
-    std::uint64_t AddressSpace = 2ULL << 30;
+    std::uint64_t AddressSpace = 1ULL << 30;
     std::size_t Output = 0; // the most the answer may hold
 };
 

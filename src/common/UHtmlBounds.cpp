@@ -10,7 +10,10 @@ namespace {
 
 constexpr std::string_view WordBreak = "&#8203;";
 constexpr std::uint64_t ElementCost = 10;
+constexpr std::uint64_t LineFeedCost = 10; // a line in preformatted text
+constexpr std::uint64_t LineBreakCost = 20;
 constexpr std::uint64_t CellCost = 50;
+constexpr std::uint64_t PictureCost = 2000; // each one is also fetched from the web
 constexpr std::size_t LongestReference = 32;
 
 bool IsSpace(char c)
@@ -43,6 +46,17 @@ template <std::size_t N>
 bool OneOf(std::string_view name, const std::array<std::string_view, N>& names)
 {
     return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::uint64_t CostOf(std::string_view element)
+{
+    if (element == "td" || element == "th")
+        return CellCost;
+    if (element == "img")
+        return PictureCost;
+    if (element == "br")
+        return LineBreakCost;
+    return ElementCost;
 }
 
 constexpr std::array<std::string_view, 14> VoidElements{"area", "base", "br",   "col",   "embed",  "hr",    "img",
@@ -121,6 +135,7 @@ private:
     std::string Out;
     std::vector<std::string> Open; // the elements open, innermost last
     int TablesOpen = 0;
+    std::size_t ListItems = 0;
     bool StyleText = false; // the text right after <style> or <script>: not laid out
     std::size_t Word = 0;   // characters since the last blank
     std::uint64_t Cost = 0;
@@ -173,7 +188,7 @@ void TBounder::Text(std::size_t from, std::size_t to)
                 ++next;
         }
         if (!StyleText) {
-            if (!Spend(1))
+            if (!Spend(Html[at] == '\n' ? LineFeedCost : 1))
                 break;
             if (IsSpace(Html[at])) {
                 Word = 0;
@@ -195,9 +210,9 @@ void TBounder::OpenTag(const TTag& tag, std::string_view bytes)
     if ((table && TablesOpen >= Tables) || (Tables == 0 && OneOf(tag.Name, TableParts)))
         return; // dropped: its content stays in the cell around it
     const bool isVoid = OneOf(tag.Name, VoidElements);
-    if (!isVoid && Open.size() >= MaxHtmlDepth)
+    if ((!isVoid && Open.size() >= MaxHtmlDepth) || (tag.Name == "li" && ++ListItems > MaxListItems))
         return;
-    if (!Spend(OneOf(tag.Name, Cells) ? CellCost : ElementCost))
+    if (!Spend(CostOf(tag.Name)))
         return;
     Out.append(bytes);
     if (isVoid)

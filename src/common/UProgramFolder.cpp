@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <charconv>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -39,6 +40,11 @@ std::string Quoted(std::string_view name)
 [[noreturn]] void FailNotRegular(const char* action, std::string_view name)
 {
     throw EFileError(std::string("Cannot ") + action + " " + Quoted(name) + ": Not a regular file");
+}
+
+[[noreturn]] void FailTooLarge(std::string_view name, std::size_t maxBytes)
+{
+    throw EFileError("Cannot read " + Quoted(name) + ": larger than " + std::to_string(maxBytes) + " bytes");
 }
 
 // Closes a descriptor on every way out.
@@ -171,7 +177,8 @@ std::string TProgramFolder::NameToWrite(std::string_view name, std::string_view 
     return existing ? std::move(*existing) : std::string(writtenName);
 }
 
-std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::string_view writtenName) const
+std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::string_view writtenName,
+                                                    std::size_t maxBytes) const
 {
     const auto existing = ExistingName(name, writtenName);
     if (!existing)
@@ -190,6 +197,8 @@ std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::
         Fail("read", *existing, errno);
     if (!S_ISREG(info.st_mode))
         FailNotRegular("read", *existing);
+    if (static_cast<std::uint64_t>(info.st_size) > maxBytes)
+        FailTooLarge(*existing, maxBytes);
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
@@ -202,6 +211,8 @@ std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::
                 continue;
             Fail("read", *existing, errno);
         }
+        if (static_cast<std::size_t>(count) > maxBytes - bytes.size())
+            FailTooLarge(*existing, maxBytes); // it grew while being read
         bytes.append(buffer, static_cast<std::size_t>(count));
     }
     return bytes;

@@ -9,6 +9,7 @@ constexpr std::size_t PlaceableHeaderBytes = 22;
 constexpr std::size_t WmfHeaderBytes = 18;
 constexpr std::size_t WmfRecordHeaderBytes = 6;
 constexpr std::uint16_t WmfEndRecord = 0x0000;
+constexpr std::size_t EmfHeaderBytes = 88;
 constexpr std::uint32_t EmfEndRecord = 14;
 
 std::uint16_t Read16(std::string_view data, std::size_t at)
@@ -49,6 +50,19 @@ bool WmfWithinBounds(std::string_view data)
 bool EmfWithinBounds(std::string_view data)
 {
     if (data.size() > MaxMetafileBytes)
+        return false;
+    // libemf2svg reads the header's description (UTF-16 characters at an offset) up to its
+    // terminating zero wherever the header says it is: past the data, in a hostile file.
+    if (data.size() < EmfHeaderBytes)
+        return false;
+    const std::uint64_t header = Read32(data, 4);
+    const std::uint64_t characters = Read32(data, 60);
+    const std::uint64_t description = Read32(data, 64);
+    if (header < EmfHeaderBytes || header > data.size())
+        return false;
+    if ((characters != 0 || description != 0) &&
+        (characters == 0 || description < EmfHeaderBytes || description + 2 * characters > header ||
+         Read16(data, description + 2 * (characters - 1)) != 0))
         return false;
     std::size_t at = 0;
     for (std::size_t records = 1; at + 8 <= data.size(); ++records) {

@@ -61,8 +61,10 @@ int main(int argc, char** argv)
     std::string data;
     if ((format != "wmf" && format != "emf") || !ReadInput(data, MaxMetafileBytes))
         return 1;
-    // Fonts for the metafiles' text, and never a window system.
+    // Fonts for the metafiles' text, and never a window system; what Qt makes of a broken
+    // picture is of no use to the program's user.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QGuiApplication application(argc, argv);
     const QImage picture =
         (format == "wmf" ? DecodeWmf(data) : DecodeEmf(data)).convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -78,6 +78,8 @@ TEST(UHtmlBounds, ACostlyDocumentLosesItsTablesThenItsEnd)
     // A million paragraphs are cut to what the cost allows.
     EXPECT_EQ(Count(BoundedHtml(Repeated("<p>x", 1000000)), "<p>"), MaxLayoutCost / 11);
     EXPECT_EQ(BoundedHtml(std::string(MaxHtmlBytes + 10, ' ')).size(), MaxLayoutCost);
+    // A list lays out in quadratic time: its items beyond the bound are text of the last one.
+    EXPECT_EQ(Count(BoundedHtml("<ul>" + Repeated("<li>x", 6000)), "<li>"), MaxListItems);
 }
 
 } // namespace

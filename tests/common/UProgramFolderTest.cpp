@@ -178,3 +178,12 @@ TEST(TProgramFolder, StaleTemporaryFilesOfOurNamesGoWhileLiveOnesAndOthersStay)
         EXPECT_TRUE(temp.Has(name)) << name;
     EXPECT_TRUE(temp.Has(".Hours.dat." + dead + ".9.tmp"));
 }
+
+TEST(TProgramFolder, AFileLargerThanTheBoundIsRefusedUnread)
+{
+    TTempFolder temp;
+    temp.Write("banner1.dat", std::string(1001, 'b'));
+    const TProgramFolder folder(temp.Path());
+    EXPECT_EQ(folder.ReadFile("banner1.dat", {}, 1001), std::string(1001, 'b'));
+    EXPECT_THROW(static_cast<void>(folder.ReadFile("banner1.dat", {}, 1000)), EFileError);
+}
