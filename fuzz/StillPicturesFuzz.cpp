@@ -1,6 +1,8 @@
 // libFuzzer target: the banner formats Qt decodes in the program, chosen by the first byte:
-// BMP and ICO as still pictures, GIF as the animation plays it, frame after frame. No
-// crash, no hang, no picture past Qt's allocation limit.
+// BMP and ICO as still pictures, GIF behind its size refusal as the animation plays it,
+// frame after frame. No crash and no hang.
+
+#include "ui/UPictureBounds.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -33,6 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         static_cast<void>(QImage::fromData(bytes, "ICO"));
         break;
     default: {
+        if (!GifWithinBounds(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+            break;
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);

@@ -8,6 +8,7 @@
 #include "ui/UBrowserLauncher.h"
 #include "ui/UErrorHandler.h"
 #include "ui/UJpegDecoder.h"
+#include "ui/UPictureBounds.h"
 #include "ui/UPictureHelper.h"
 #include "ui/UWidgets.h"
 
@@ -148,6 +149,8 @@ bool TBannerPanel::ShowPicture(TBannerFormat format, const std::string& data)
 
 bool TBannerPanel::ShowAnimation(const std::string& data)
 {
+    if (!GifWithinBounds(data))
+        return false;
     auto animation = std::make_unique<QMovie>();
     auto* buffer = new QBuffer(animation.get());
     buffer->setData(data.data(), static_cast<qsizetype>(data.size()));

@@ -83,6 +83,7 @@ char LogPath[1024];
 struct utsname Platform;
 TFixedText<16 * 1024> Report;
 char OlderLog[MaxCrashLogBytes];
+alignas(16) char AlternateStack[AlternateStackBytes];
 std::atomic<int> ReportingSignal{0};
 std::atomic<pid_t> ReportingThread{0};
 
@@ -307,8 +308,8 @@ void InstallCrashHandler(const std::filesystem::path& folder)
     static_cast<void>(::backtrace(frames, 1));
 
     stack_t stack{};
-    stack.ss_sp = new char[AlternateStackBytes]; // lives as long as the process
-    stack.ss_size = AlternateStackBytes;
+    stack.ss_sp = AlternateStack;
+    stack.ss_size = sizeof AlternateStack;
     ::sigaltstack(&stack, nullptr);
     for (const int signal : FatalSignals)
         Handle(signal, OnFatalSignal);

@@ -168,6 +168,12 @@ private slots:
         QTest::newRow("jpeg claiming 30000 by 30000") << "ad.jpg" << JpegClaiming(30000, 30000) << true;
         QTest::newRow("jpeg claiming 65000 by 20") << "ad.jpg" << JpegClaiming(65000, 20) << true;
         QTest::newRow("gif that is a bmp") << "ad.gif" << bmp << true;
+        // Seconds of decoding at each start, found by StillPicturesFuzz.
+        QByteArray wideGif = QByteArray::fromStdString(TwoFrameGif(6, 4));
+        wideGif[6] = static_cast<char>(0xF9);
+        wideGif[7] = static_cast<char>(0xFF);
+        wideGif[8] = static_cast<char>(0xFB);
+        QTest::newRow("gif on a screen of 65529 by 251") << "ad.gif" << wideGif << true;
         QTest::newRow("wmf garbage") << "ad.wmf" << QByteArray(64, 'x') << true;
         QTest::newRow("emf garbage") << "ad.emf" << QByteArray(64, 'x') << true;
         QTest::newRow("empty file") << "ad.jpg" << QByteArray() << true;
