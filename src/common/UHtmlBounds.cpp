@@ -190,7 +190,7 @@ void TBounder::Text(std::size_t from, std::size_t to)
         if (!StyleText) {
             if (!Spend(Html[at] == '\n' ? LineFeedCost : 1))
                 break;
-            if (IsSpace(Html[at])) {
+            if (IsSpace(Html[at]) || Html.substr(at, next - at) == WordBreak) {
                 Word = 0;
             } else if (++Word > MaxWordCharacters) {
                 Out.append(Html.substr(kept, at - kept)).append(WordBreak);
