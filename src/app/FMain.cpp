@@ -11,6 +11,7 @@
 #include "model/USaveAll.h"
 #include "app/UNewsPane.h"
 #include "news/UUpdateAddress.h"
+#include "picture/UPictureAnswer.h"
 #include "http/UHttp.h"
 #include "http/ULocalClock.h"
 #include "ui/THtmlView.h"
@@ -78,7 +79,9 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     Tree = new TProjectTree(*State, *Services, this);
     TaskList = new TTaskList(*State, *Services, this);
     DayPlanner = new TDayPlanner(*State, *Services, this);
-    Banner = new TBannerPanel(*Options.Browser, this);
+    if (Options.PictureHelper.empty())
+        Options.PictureHelper = Options.ProgramFolder / PictureHelperName;
+    Banner = new TBannerPanel(*Options.Browser, Options.PictureHelper, this);
     News = new TNewsPane(BrandSettings, NewsList,
                          TNewsServices{*Messages, Services->Dialogs, *Options.Browser, *Options.Updater, *Folder,
                                        *HttpClient, *Pump, Options.UpdateBaseURL,
@@ -216,7 +219,7 @@ void TfrmMain::ShowBranding()
 std::optional<std::string> TfrmMain::ReadBrandingFile(std::string_view name) const
 {
     try {
-        return Folder->ReadFile(name);
+        return Folder->ReadFile(name, {}, MaxBrandingFileBytes);
     } catch (const EFileError&) {
         return std::nullopt; // branding failures are silent: the built-in look stays
     }

@@ -57,6 +57,8 @@ struct TMainWindowOptions {
     TProgramStarter* Updater = nullptr;
     // The update directory, ending with "/"; when none is given, the build's.
     std::string UpdateBaseURL;
+    // The program that draws metafile banners; when none is given, the one in the program folder.
+    std::filesystem::path PictureHelper;
 };
 
 class TfrmMain : public QWidget {

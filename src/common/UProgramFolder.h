@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,11 +31,14 @@ public:
     // so that no stale second copy appears, else `writtenName`.
     [[nodiscard]] std::string NameToWrite(std::string_view name, std::string_view writtenName) const;
 
+    static constexpr std::size_t Unbounded = static_cast<std::size_t>(-1);
+
     // The whole file found by ExistingName, or none when it does not exist. Throws
-    // EFileError when it exists but cannot be read, or is not a regular file (a FIFO or a
-    // device is never opened in a way that blocks or reads without end). A link to a
-    // regular file is read through.
-    [[nodiscard]] std::optional<std::string> ReadFile(std::string_view name, std::string_view writtenName = {}) const;
+    // EFileError when it exists but cannot be read, is not a regular file (a FIFO or a
+    // device is never opened in a way that blocks or reads without end), or holds more than
+    // `maxBytes` (refused before it is read). A link to a regular file is read through.
+    [[nodiscard]] std::optional<std::string> ReadFile(std::string_view name, std::string_view writtenName = {},
+                                                      std::size_t maxBytes = Unbounded) const;
 
     // Replaces (or creates) the file `name` with `bytes` through a temporary file that is
     // flushed to disk and renamed over it, so a failed write leaves the old file whole. The
@@ -42,6 +46,12 @@ public:
     // Throws EFileError, also when what stands under the name is not a regular file, which
     // is then left untouched.
     void WriteFile(std::string_view name, std::string_view bytes);
+
+    // Removes what saves cut short (the program killed mid-save) left behind: the temporary
+    // files WriteFile names, for one of `names` in any letter case, whose process no longer
+    // runs, and only regular files. Another running copy's temporaries stay. Returns the count
+    // removed; nothing that fails stops it or is reported.
+    int RemoveStaleTemporaryFiles(std::span<const std::string_view> names) const noexcept;
 
 protected:
     // Opens `path` for reading with `flags`; returns the descriptor, or -1 with errno set.

@@ -243,6 +243,7 @@ private slots:
             QCOMPARE(dialog.size(), QSize(368, 211));
             QVERIFY(!(dialog.windowFlags() & Qt::WindowCloseButtonHint));
             QCOMPARE(FindControl<QLabel>(&dialog, "lblProductName")->text(), name);
+            QCOMPARE(FindControl<QLabel>(&dialog, "lblProductName")->textFormat(), Qt::PlainText);
             QCOMPARE(FindControl<QLabel>(&dialog, "lblProductVersion")->text(), QStringLiteral("Product Version: 2.0"));
             auto* copyrightLabel = FindControl<QLabel>(&dialog, "lblCopyright");
             QCOMPARE(copyrightLabel->text(), copyright);
