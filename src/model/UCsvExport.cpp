@@ -63,8 +63,9 @@ std::string FormatTasksCsv(const TExportSet& set, const TDateReader& dates)
             AppendRow(csv, {name, category, "", "", "", "", ""});
         for (int t = 0; t < project->Tasks.Count(); ++t) {
             const TTask& task = project->Tasks[t];
-            AppendRow(csv, {name, category, task.Done ? "Yes" : "No", task.Description, task.Notes,
-                            DateCell(task.StartDate, dates), DateCell(task.EndDate, dates)});
+            AppendRow(csv,
+                      {name, category, task.Done ? "Yes" : "No", task.Description, task.Notes,
+                       DateCell(task.StartDate, dates), DateCell(task.EndDate, dates)});
         }
     }
     return csv;

@@ -121,12 +121,13 @@ void TCalendarWriter::AddProject(const TProject& project)
         const TTask& task = project.Tasks[t];
         const std::string_view description = task.Description;
         const std::string_view notes = task.Notes;
-        TComponent taskTodo = NewItem(icalcomponent_new_vtodo(), Uids.Make('T', {projectUid, description}), description);
+        TComponent taskTodo =
+            NewItem(icalcomponent_new_vtodo(), Uids.Make('T', {projectUid, description}), description);
         // RELTYPE is left at its default, PARENT: the project.
         icalcomponent_add_property(taskTodo.get(), icalproperty_new_relatedto(projectUid.c_str()));
         AddDates(*taskTodo, task.StartDate, task.EndDate);
-        icalcomponent_add_property(taskTodo.get(),
-                                   icalproperty_new_status(task.Done ? ICAL_STATUS_COMPLETED : ICAL_STATUS_NEEDSACTION));
+        icalcomponent_add_property(
+            taskTodo.get(), icalproperty_new_status(task.Done ? ICAL_STATUS_COMPLETED : ICAL_STATUS_NEEDSACTION));
         if (!notes.empty()) // libical writes a CR LF break as an escaped line break
             icalcomponent_add_property(taskTodo.get(), icalproperty_new_description(Utf8(notes).c_str()));
         Append(std::move(taskTodo));

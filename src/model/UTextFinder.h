@@ -17,8 +17,8 @@ public:
     [[nodiscard]] bool FoundIn(std::string_view text) const;
 
 private:
-    std::string Folded;    // the text in lower case
-    char FirstBytes[2]{};  // the bytes whose lower case is Folded's first one
+    std::string Folded;   // the text in lower case
+    char FirstBytes[2]{}; // the bytes whose lower case is Folded's first one
     int FirstByteCount = 0;
 };
 

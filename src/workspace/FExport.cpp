@@ -34,10 +34,11 @@ TfrmExport::TfrmExport(const std::optional<QString>& project, const std::optiona
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QGroupBox* what = ChoiceGroup(QStringLiteral("Export"));
-    rbProject = AddChoice(*what, "rbProject",
-                          QStringLiteral("The project \u201C%1\u201D").arg(project.value_or(QString())));
-    rbCategory = AddChoice(*what, "rbCategory",
-                           QStringLiteral("The projects of the category \u201C%1\u201D").arg(category.value_or(QString())));
+    rbProject =
+        AddChoice(*what, "rbProject", QStringLiteral("The project \u201C%1\u201D").arg(project.value_or(QString())));
+    rbCategory =
+        AddChoice(*what, "rbCategory",
+                  QStringLiteral("The projects of the category \u201C%1\u201D").arg(category.value_or(QString())));
     rbEverything = AddChoice(*what, "rbEverything", QStringLiteral("Everything, with the actions of the calendar"));
     rbProject->setVisible(project.has_value());
     rbCategory->setVisible(category.has_value());
@@ -53,8 +54,7 @@ TfrmExport::TfrmExport(const std::optional<QString>& project, const std::optiona
     const TEntryButtons buttons = AddEntryButtons(*this, *layout, {});
     buttons.Ok->setDefault(true); // Return on a choice exports
     connect(buttons.Ok, &QPushButton::clicked, this, &QDialog::accept);
-    SetFocusOrder({rbProject, rbCategory, rbEverything, rbICalendar, rbCsv, buttons.Ok, buttons.Cancel},
-                  buttons.Ok);
+    SetFocusOrder({rbProject, rbCategory, rbEverything, rbICalendar, rbCsv, buttons.Ok, buttons.Cancel}, buttons.Ok);
 }
 
 TExportChoice TfrmExport::Choice() const

@@ -32,7 +32,7 @@ QString FileNameOf(const QString& name)
         file += (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control) ? u'_' : c;
     file = file.trimmed();
     return file.isEmpty() || file == QStringLiteral(".") || file == QStringLiteral("..") ? QStringLiteral("Planner")
-                                                                                          : file;
+                                                                                         : file;
 }
 
 class TWaitCursor {
@@ -84,9 +84,9 @@ void TPlannerExport::Export(const TExportScope& offered)
     }
     const bool calendar = dialog.Format() == TExportFormat::ICalendar;
     const QString suffix = calendar ? QStringLiteral("ics") : QStringLiteral("csv");
-    const QString path = Files.ChooseSaveFile(
-        QStringLiteral("Export"), QDir(LastFolder).filePath(FileNameOf(name) + u'.' + suffix),
-        calendar ? QStringLiteral("iCalendar (*.ics)") : QStringLiteral("CSV (*.csv)"), suffix);
+    const QString path =
+        Files.ChooseSaveFile(QStringLiteral("Export"), QDir(LastFolder).filePath(FileNameOf(name) + u'.' + suffix),
+                             calendar ? QStringLiteral("iCalendar (*.ics)") : QStringLiteral("CSV (*.csv)"), suffix);
     if (path.isEmpty())
         return;
     LastFolder = QFileInfo(path).absolutePath();
@@ -109,7 +109,8 @@ void TPlannerExport::Export(const TExportScope& offered)
         TProgramFolder folder(file.parent_path());
         folder.WriteFile(file.filename().string(), text);
     } catch (const EFileError& error) {
-        Services.Messages.Warn(QStringLiteral("The export could not be written.\n") + QString::fromLocal8Bit(error.what()));
+        Services.Messages.Warn(QStringLiteral("The export could not be written.\n") +
+                               QString::fromLocal8Bit(error.what()));
         return;
     }
     if (hoursLeftOut > 0)

@@ -357,8 +357,8 @@ void TProjectTree::ApplyFilter()
         for (int p = 0; p < categoryNode->childCount(); ++p) {
             QTreeWidgetItem* projectNode = categoryNode->child(p);
             const TProject& project = projects[projectNode->data(0, ProjectIndexRole).toInt()];
-            const bool matches = finder.Empty() || ShownWhileFiltering.count(&project) != 0 ||
-                ProjectMatches(project, finder);
+            const bool matches =
+                finder.Empty() || ShownWhileFiltering.count(&project) != 0 || ProjectMatches(project, finder);
             if (projectNode->isHidden() == matches)
                 projectNode->setHidden(!matches);
             shown = shown || matches;
@@ -368,7 +368,8 @@ void TProjectTree::ApplyFilter()
     }
     // A hidden node is no longer there to act on: Edit or Delete must not reach it.
     QTreeWidgetItem* current = tvwMain->currentItem();
-    if (current != nullptr && (current->isHidden() || (current->parent() != nullptr && current->parent()->isHidden()))) {
+    if (current != nullptr &&
+        (current->isHidden() || (current->parent() != nullptr && current->parent()->isHidden()))) {
         tvwMain->setCurrentItem(nullptr);
         tvwMain->clearSelection();
         emit ProjectPanelCleared();

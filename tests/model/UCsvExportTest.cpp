@@ -13,8 +13,8 @@ TEST(CsvExport, QuotesWhatRfc4180AsksAndWritesUtf8AfterAByteOrderMark)
     auto project = std::make_unique<TProject>();
     project->Name = "Caf\xE9"; // é
     project->Category = "Work";
-    project->Tasks.Append("t", std::make_unique<TTask>(true, "Call", "He said \"no\", then\r\nleft", " 7/ 5/2008",
-                                                       "31.12.2008"));
+    project->Tasks.Append(
+        "t", std::make_unique<TTask>(true, "Call", "He said \"no\", then\r\nleft", " 7/ 5/2008", "31.12.2008"));
     projects.Append("p", std::move(project));
     projects.Append("e", std::make_unique<TProject>());
     THours hours;

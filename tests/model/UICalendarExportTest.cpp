@@ -34,8 +34,8 @@ TEST(ICalendarExport, IsReadBackByAnIndependentReader)
     launch->Category = "Work";
     launch->StartDate = " 7/ 5/2008";
     launch->EndDate = "12/31/2008";
-    launch->Tasks.Append("d", std::make_unique<TTask>(true, "Buy the domain", "a, b; c\r\nline two", " 7/ 6/2008",
-                                                      " 7/ 6/2008"));
+    launch->Tasks.Append(
+        "d", std::make_unique<TTask>(true, "Buy the domain", "a, b; c\r\nline two", " 7/ 6/2008", " 7/ 6/2008"));
     launch->Tasks.Append("w", std::make_unique<TTask>(false, "Write copy", "", " 5.7.2008", ""));
     projects.Append("l", std::move(launch));
     auto undated = std::make_unique<TProject>();
@@ -65,22 +65,23 @@ TEST(ICalendarExport, IsReadBackByAnIndependentReader)
 
     TTempFolder temp;
     temp.Write("planner.ics", exported.Text);
-    const std::string read = RunCommand("PYTHONIOENCODING=utf-8 /usr/bin/python3 '" TASKWREN_TESTS_DIR "/model/ReadICalendar.py' '" +
-                                 temp.File("planner.ics") + "' 2>&1");
-    const std::string expected =
-        R"(["VCALENDAR", "2.0", "-//Taskwren//Taskwren 2.0//EN"])" "\n"
-        R"(["VTODO", "Café launch", "2008-07-05", "2008-12-31", "NEEDS-ACTION", "-", "-"])" "\n"
-        R"(["VTODO", "Buy the domain", "2008-07-06", "2008-07-06", "COMPLETED", "Café launch", "a, b; c\nline two"])" "\n"
-        R"(["VTODO", "Write copy", "-", "-", "NEEDS-ACTION", "Café launch", "-"])" "\n"
-        R"(["VTODO", "Undated", "-", "-", "NEEDS-ACTION", "-", "-"])" "\n"
-        R"(["VTODO", "Sell one", "-", "-", "NEEDS-ACTION", "Undated", "-"])" "\n";
+    const std::string read =
+        RunCommand("PYTHONIOENCODING=utf-8 /usr/bin/python3 '" TASKWREN_TESTS_DIR "/model/ReadICalendar.py' '" +
+                   temp.File("planner.ics") + "' 2>&1");
+    const std::string expected = R"(["VCALENDAR", "2.0", "-//Taskwren//Taskwren 2.0//EN"]
+["VTODO", "Café launch", "2008-07-05", "2008-12-31", "NEEDS-ACTION", "-", "-"]
+["VTODO", "Buy the domain", "2008-07-06", "2008-07-06", "COMPLETED", "Café launch", "a, b; c\nline two"]
+["VTODO", "Write copy", "-", "-", "NEEDS-ACTION", "Café launch", "-"]
+["VTODO", "Undated", "-", "-", "NEEDS-ACTION", "-", "-"]
+["VTODO", "Sell one", "-", "-", "NEEDS-ACTION", "Undated", "-"]
+)";
     ASSERT_EQ(read.substr(0, expected.size()), expected) << read;
     const std::string events = read.substr(read.find(R"(["VEVENT")"));
-    EXPECT_EQ(events,
-              R"(["VEVENT", "Lunch", "2008-07-05T12:00:00", "2008-07-05T13:00:00"])" "\n"
-              R"(["VEVENT", "Midnight", "2008-07-06T00:00:00", "2008-07-06T01:00:00"])" "\n"
-              R"(["VEVENT", "New year", "2009-01-01T00:00:00", "2009-01-01T01:00:00"])" "\n"
-              R"(["VEVENT", "Early", "2008-07-05T01:00:00", "2008-07-05T02:00:00"])" "\n");
+    EXPECT_EQ(events, R"(["VEVENT", "Lunch", "2008-07-05T12:00:00", "2008-07-05T13:00:00"]
+["VEVENT", "Midnight", "2008-07-06T00:00:00", "2008-07-06T01:00:00"]
+["VEVENT", "New year", "2009-01-01T00:00:00", "2009-01-01T01:00:00"]
+["VEVENT", "Early", "2008-07-05T01:00:00", "2008-07-05T02:00:00"]
+)");
 }
 
 TEST(ICalendarExport, AProjectOrACategoryLeavesTheCalendarOut)

@@ -30,8 +30,9 @@ TProjects GeneratedPlanner(int count)
         project->Name = "Project " + std::to_string(p);
         project->Category = "Category " + std::to_string(p % 7);
         for (int t = 0; t < 20; ++t)
-            project->Tasks.Append("t", std::make_unique<TTask>(false, "draft page " + std::to_string(t),
-                                                               "call the client\r\nabout the budget", "", ""));
+            project->Tasks.Append("t",
+                                  std::make_unique<TTask>(false, "draft page " + std::to_string(t),
+                                                          "call the client\r\nabout the budget", "", ""));
         std::string name = project->Name;
         projects.Append(std::move(name), std::move(project));
     }
@@ -74,12 +75,16 @@ TEST(TextFinder, AgreesWithFoldingBothTextsOnRandomWindows1252Text)
 TEST(TextFinder, FindsProjectsByNameCategoryOrATasksNotesInAnyLetterCase)
 {
     TProjects projects = GeneratedPlanner(300);
-    projects[17].Tasks[12].Notes = "Pay the \xDC" "berweisung first"; // Ü
-    projects[205].Tasks[0].Description = "Order the CAF\xC9 sign";      // É
+    projects[17].Tasks[12].Notes = "Pay the \xDC"
+                                   "berweisung first";             // Ü
+    projects[205].Tasks[0].Description = "Order the CAF\xC9 sign"; // É
     projects[42].Name = "Garden shed";
 
-    EXPECT_EQ(Matching(projects, "\xFC" "BERWEISUNG"), (std::vector<int>{17})); // ü
-    EXPECT_EQ(Matching(projects, "caf\xE9"), (std::vector<int>{205}));          // é
+    EXPECT_EQ(Matching(projects,
+                       "\xFC"
+                       "BERWEISUNG"),
+              (std::vector<int>{17}));                                 // ü
+    EXPECT_EQ(Matching(projects, "caf\xE9"), (std::vector<int>{205})); // é
     EXPECT_EQ(Matching(projects, "GARDEN"), (std::vector<int>{42}));
     EXPECT_EQ(Matching(projects, "category 6").size(), 300u / 7);
     EXPECT_EQ(Matching(projects, "client\r\nABOUT").size(), 300u); // across a line break in the notes

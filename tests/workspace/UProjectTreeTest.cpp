@@ -205,7 +205,8 @@ private slots:
     void findShowsTheMatchingProjectsWithTheNewOnesAndEscapeShowsAllAgain()
     {
         Fixture->State.Projects->Categories.Assign({"Work", "Home"});
-        Fixture->AddProject("Site", "Work").Tasks.Append("t", std::make_unique<TTask>(false, "a", "Call the BANK", "", ""));
+        Fixture->AddProject("Site", "Work")
+            .Tasks.Append("t", std::make_unique<TTask>(false, "a", "Call the BANK", "", ""));
         Fixture->AddProject("Shop", "Work");
         Fixture->AddProject("Garden", "Home");
         Tree->RebuildTree("Shop");

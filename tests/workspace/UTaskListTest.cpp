@@ -3,9 +3,9 @@
 
 #include "TTempFolder.h"
 #include "TWorkspaceFixture.h"
+#include "UFindControl.h"
 #include "common/UProgramFolder.h"
 #include "ui/TReorderList.h"
-#include "UFindControl.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
