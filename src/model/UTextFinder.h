@@ -2,6 +2,7 @@
 // Finding a piece of text in the model's texts with letter case ignored, as the model
 // compares names (Windows-1252 letters included): the find field of the project tree.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,9 @@ public:
 
 private:
     std::string Folded;   // the text in lower case
-    char FirstBytes[2]{}; // the bytes whose lower case is Folded's first one
-    int FirstByteCount = 0;
+    std::size_t Rare = 0; // the place in it of the letter least likely in a text
+    char RareBytes[2]{};  // the bytes whose lower case is that letter
+    int RareByteCount = 0;
 };
 
 // The task's description or notes contain the text.

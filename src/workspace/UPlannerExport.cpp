@@ -11,10 +11,10 @@
 #include "ui/UFileChooser.h"
 #include "ui/ULocaleDateReader.h"
 #include "ui/UMessageService.h"
+#include "ui/UWaitCursor.h"
 #include "workspace/FExport.h"
 #include "workspace/UWorkspace.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,14 +34,6 @@ QString FileNameOf(const QString& name)
     return file.isEmpty() || file == QStringLiteral(".") || file == QStringLiteral("..") ? QStringLiteral("Planner")
                                                                                          : file;
 }
-
-class TWaitCursor {
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 } // namespace
 

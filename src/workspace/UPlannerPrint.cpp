@@ -2,6 +2,7 @@
 
 #include "ui/UMessageService.h"
 #include "ui/UPrintChooser.h"
+#include "ui/UWaitCursor.h"
 #include "workspace/UPrintDocuments.h"
 #include "workspace/UWorkspace.h"
 
@@ -14,8 +15,10 @@ void Print(QTextDocument& document, TPrintChooser& printers)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
-    if (printers.ChoosePrinter(printer))
-        document.print(&printer);
+    if (!printers.ChoosePrinter(printer))
+        return;
+    const TWaitCursor printing;
+    document.print(&printer);
 }
 
 } // namespace

@@ -141,8 +141,10 @@ void TProjectTree::RebuildTree(const std::string& nameToSelect)
     }
     tvwMain->addTopLevelItems(categoryNodes);
     tvwMain->expandAll(); // only categories with projects have anything to expand
-    if (!edtFind->isHidden())
+    if (!edtFind->isHidden()) {
+        tvwMain->resizeColumnToContents(0); // a new or renamed project's name fits too
         ApplyFilter();
+    }
     if (toSelect != nullptr)
         tvwMain->setCurrentItem(toSelect);
 }
@@ -311,6 +313,9 @@ void TProjectTree::DeleteCategory(const QTreeWidgetItem& node)
 
 void TProjectTree::Find1Click()
 {
+    // Measuring every name again after each keystroke would cost more than the search: while
+    // filtering, the column keeps the width that fits all of them.
+    tvwMain->header()->setSectionResizeMode(QHeaderView::Interactive);
     edtFind->show();
     edtFind->setFocus();
     edtFind->selectAll();
@@ -323,6 +328,7 @@ void TProjectTree::CloseFind()
     ShownWhileFiltering.clear();
     edtFind->clear(); // shows everything again
     ApplyFilter();    // also when the text was empty, for projects shown while filtering
+    tvwMain->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (treeHadFocus)
         tvwMain->setFocus();
     if (QTreeWidgetItem* node = tvwMain->currentItem())
