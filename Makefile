@@ -16,14 +16,17 @@ PREFIX     ?= $(HOME)/.local
 
 # What building and running need: the compiler and Qt; libjpeg, libwmf and libemf2svg for the
 # banners, with the URW fonts libwmf draws metafile text with; Arial's metric twin for the
-# designed sizes; xdg-open, through which Qt opens web addresses in the user's browser.
+# designed sizes; xdg-open, through which Qt opens web addresses in the user's browser; libical
+# (its library and, to build, its headers) for the iCalendar export.
 RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev \
-                 libwmf-dev libemf2svg-dev fonts-liberation fonts-urw-base35 xdg-utils
+                 libwmf-dev libemf2svg-dev fonts-liberation fonts-urw-base35 xdg-utils \
+                 libical3 libical-dev
 # What only the tests, benchmarks and fuzz targets need: GoogleTest and Benchmark, OpenSSL
 # as the crypto tests' oracle, nginx and curl beside the transport, PHP for the reference news
-# service, desktop-file-validate for the installed entry, clang with its libFuzzer runtime.
+# service, desktop-file-validate for the installed entry, clang with its libFuzzer runtime,
+# Python's icalendar as a second reader of the iCalendar export.
 TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev libssl-dev nginx-light curl \
-                 php-cli php-sqlite3 desktop-file-utils clang libclang-rt-14-dev
+                 php-cli php-sqlite3 desktop-file-utils clang libclang-rt-14-dev python3-icalendar
 
 .PHONY: run install test fuzz
 
