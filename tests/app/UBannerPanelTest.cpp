@@ -199,6 +199,17 @@ private slots:
         QCOMPARE(Still()->size(), QSize(4096, 8));
     }
 
+    void theBannerIsCentredWithEachOperandHalvedFirstAndFollowsThePanel()
+    {
+        Temp->Write("banner2.dat", Encoded(RedBlue(105, 41), "BMP"));
+        Show(WithBanner("ad.bmp", "http://ads.example/"));
+        Host->resize(Host->width() + (770 - Panel()->width()), Host->height());
+        QTRY_COMPARE(Panel()->width(), 770);
+        QCOMPARE(Still()->pos(), QPoint(385 - 52, 5)); // not (770 - 105) / 2
+        Host->resize(Host->width() + 201, Host->height());
+        QTRY_COMPARE(Still()->x(), Panel()->width() / 2 - 52);
+    }
+
     void aBannerDirectoryInPlaceOfItsFileHidesThePanel()
     {
         std::filesystem::create_directory(Temp->Path() / "banner2.dat");

@@ -325,18 +325,6 @@ private slots:
         QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
     }
 
-    void bannerIsCentredWithEachOperandHalvedFirst()
-    {
-        auto window = Open();
-        auto* panel = FindControl<QWidget>(window.get(), "panBanner");
-        auto* banner = FindControl<QLabel>(window.get(), "imgBanner");
-        banner->resize(105, 41);
-        window->resize(window->width() + (770 - panel->width()), window->height());
-        QTRY_COMPARE(panel->width(), 770);
-        QCOMPARE(banner->x(), 333);
-        QCOMPARE(banner->y(), 65 / 2 - 41 / 2);
-    }
-
     void closingWithUnsavedChangesAsksFirstAndClosesOnlyWhenSaved()
     {
         WriteSampleData();
