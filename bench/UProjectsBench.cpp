@@ -8,6 +8,7 @@
 #include "model/UHours.h"
 #include "model/UProjects.h"
 #include "model/UProjectsFile.h"
+#include "model/UTextFinder.h"
 #include "model/USaveAll.h"
 
 #include <benchmark/benchmark.h>
@@ -142,6 +143,26 @@ void BM_HourKeyLookup(benchmark::State& state)
     state.counters["entries"] = hours.Count();
 }
 BENCHMARK(BM_HourKeyLookup)->Unit(benchmark::kNanosecond);
+
+// The find field's search over the whole planner, without the tree: a common word (most
+// projects match early), a name (one does), and a text that is nowhere (every text is read).
+void BM_FindInPlanner(benchmark::State& state)
+{
+    TProjects projects;
+    THours hours;
+    FillPlanner(projects, hours, 0);
+    const char* const texts[] = {"invoice", "Project 1999", "nowhere at all"};
+    const TTextFinder finder(texts[state.range(0)]);
+    int found = 0;
+    for (auto _ : state) {
+        found = 0;
+        for (int p = 0; p < projects.Count(); ++p)
+            found += ProjectMatches(projects[p], finder) ? 1 : 0;
+    }
+    state.SetLabel(texts[state.range(0)]);
+    state.counters["found"] = found;
+}
+BENCHMARK(BM_FindInPlanner)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // Saving beside what copying the same files and flushing them to disk costs, as a ratio of
 // medians over alternating runs.

@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -58,6 +60,34 @@ void BM_RebuildTree(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RebuildTree)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One keystroke in the tree's find field: the whole planner searched, the tree's nodes shown
+// or hidden and laid out. Texts: a common word, a name, and one that is nowhere (every text
+// is read to its end).
+void BM_FindKeystroke(benchmark::State& state)
+{
+    TBenchWorkspace workspace;
+    TProjectTree tree(workspace.State, workspace.Services);
+    QObject::connect(&tree, &TProjectTree::ProjectPanelCleared, [&] { workspace.State.Updating = false; });
+    std::unique_ptr<QWidget> widget(tree.Widget());
+    widget->resize(201, 400);
+    widget->show();
+    tree.RebuildTree("");
+    tree.Find1Click();
+    auto* find = widget->findChild<QLineEdit*>(QStringLiteral("edtFind"));
+    // Each timed keystroke goes from showing everything to the text of the case.
+    const QString texts[] = {QStringLiteral("invoice"), QStringLiteral("Project 1999"), QStringLiteral("nowhere at all")};
+    for (auto _ : state) {
+        state.PauseTiming();
+        find->clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        find->setText(texts[state.range(0)]);
+        QCoreApplication::processEvents(); // the view lays the nodes out
+    }
+    state.SetLabel(texts[state.range(0)].toStdString());
+}
+BENCHMARK(BM_FindKeystroke)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ShowProjectTasks10000(benchmark::State& state)
 {

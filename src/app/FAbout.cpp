@@ -53,6 +53,10 @@ void TfrmAbout::BuildWindow()
     lblProductVersion->setGeometry(9, 32, ClientWidth - 18, 20);
     lblCopyright = Named(new TElidedLabel(QString(), this), "lblCopyright");
     lblCopyright->setGeometry(9, 56, ClientWidth - 18, 20);
+    // The publisher's texts as written: taken for markup, nested tables in them would stall
+    // the window's layout for minutes.
+    for (QLabel* label : {lblProductName, lblCopyright})
+        label->setTextFormat(Qt::PlainText);
 
     auto* panel = Named(new QFrame(this), "panAbout");
     panel->setGeometry(8, 88, 348, 71);

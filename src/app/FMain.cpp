@@ -11,6 +11,7 @@
 #include "model/USaveAll.h"
 #include "app/UNewsPane.h"
 #include "news/UUpdateAddress.h"
+#include "picture/UPictureAnswer.h"
 #include "http/UHttp.h"
 #include "http/ULocalClock.h"
 #include "ui/THtmlView.h"
@@ -19,15 +20,20 @@
 #include "ui/UBrowserLauncher.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
+#include "ui/UFileChooser.h"
 #include "ui/UMessageService.h"
+#include "ui/UPrintChooser.h"
 #include "ui/UProgramStarter.h"
 #include "ui/USkin.h"
 #include "ui/UWidgets.h"
 #include "workspace/UDayPlanner.h"
+#include "workspace/UPlannerExport.h"
+#include "workspace/UPlannerPrint.h"
 #include "workspace/UProjectTree.h"
 #include "workspace/UTaskList.h"
 #include "workspace/UWorkspace.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QPushButton>
@@ -67,6 +73,14 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
         OwnUpdater = std::make_unique<TDetachedProgramStarter>();
         Options.Updater = OwnUpdater.get();
     }
+    if (Options.Files == nullptr) {
+        OwnFiles = std::make_unique<TQtFileChooser>(this);
+        Options.Files = OwnFiles.get();
+    }
+    if (Options.Printers == nullptr) {
+        OwnPrinters = std::make_unique<TQtPrintChooser>(this);
+        Options.Printers = OwnPrinters.get();
+    }
     if (Options.UpdateBaseURL.empty())
         Options.UpdateBaseURL = DefaultUpdateBaseURL();
     if (!Options.Today)
@@ -78,7 +92,11 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     Tree = new TProjectTree(*State, *Services, this);
     TaskList = new TTaskList(*State, *Services, this);
     DayPlanner = new TDayPlanner(*State, *Services, this);
-    Banner = new TBannerPanel(*Options.Browser, this);
+    Exporter = new TPlannerExport(*State, *Services, *Options.Files, this);
+    Printer = new TPlannerPrint(*State, *Services, *Options.Printers, this);
+    if (Options.PictureHelper.empty())
+        Options.PictureHelper = Options.ProgramFolder / PictureHelperName;
+    Banner = new TBannerPanel(*Options.Browser, Options.PictureHelper, this);
     News = new TNewsPane(BrandSettings, NewsList,
                          TNewsServices{*Messages, Services->Dialogs, *Options.Browser, *Options.Updater, *Folder,
                                        *HttpClient, *Pump, Options.UpdateBaseURL,
@@ -103,6 +121,17 @@ void TfrmMain::ConnectHandlers()
     connect(Tree, &TProjectTree::Edited, this, &TfrmMain::MarkEdited);
     connect(TaskList, &TTaskList::Edited, this, &TfrmMain::MarkEdited);
     connect(DayPlanner, &TDayPlanner::Edited, this, &TfrmMain::MarkEdited);
+    // The tree's find field marks the matching tasks of the project shown.
+    connect(Tree, &TProjectTree::FilterChanged, TaskList, &TTaskList::HighlightMatches);
+    connect(Tree, &TProjectTree::ExportRequested, this, Guarded([this] { Exporter->Export(Tree->SelectedScope()); }));
+    // Ctrl+P wherever the main page shows; the task list's menu offers it too.
+    Print1 = new QAction(QStringLiteral("Print\u2026"), stsMain);
+    Print1->setObjectName(QStringLiteral("Print1"));
+    Print1->setShortcut(QKeySequence::Print);
+    Print1->setShortcutContext(Qt::WindowShortcut);
+    stsMain->addAction(Print1);
+    TaskList->AddMenuAction(Print1);
+    connect(Print1, &QAction::triggered, this, Guarded([this] { Print1Click(); }));
     Tree->AttachNewProjectButton(btn1);
     Banner->AttachButtons(btnMakeMoney, btnHelp);
     News->AttachButtons(btnNews, btnUpdate);
@@ -216,7 +245,7 @@ void TfrmMain::ShowBranding()
 std::optional<std::string> TfrmMain::ReadBrandingFile(std::string_view name) const
 {
     try {
-        return Folder->ReadFile(name);
+        return Folder->ReadFile(name, {}, MaxBrandingFileBytes);
     } catch (const EFileError&) {
         return std::nullopt; // branding failures are silent: the built-in look stays
     }
@@ -343,6 +372,14 @@ void TfrmMain::SetCaption(const QString& caption)
     // "[*]" is where the title shows that there are unsaved changes; one in the caption
     // itself is doubled so that it shows as written.
     setWindowTitle(QString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
+}
+
+void TfrmMain::Print1Click()
+{
+    if (pgcMain->currentWidget() == DayPlanner->CalendarTab())
+        Printer->PrintDay(DayPlanner->SelectedDate());
+    else
+        Printer->PrintProject(TaskList->ShownProject());
 }
 
 void TfrmMain::btnAboutClick()

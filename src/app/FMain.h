@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -27,11 +28,15 @@ class TBannerPanel;
 class TBrowserLauncher;
 class TDayPlanner;
 class TDialogRunner;
+class TFileChooser;
 class THtmlView;
 class THttpClient;
 class TMessagePump;
 class TMessageService;
 class TNewsPane;
+class TPlannerExport;
+class TPlannerPrint;
+class TPrintChooser;
 class TProgramFolder;
 class TProgramStarter;
 class TProjectTree;
@@ -49,6 +54,10 @@ struct TMainWindowOptions {
     TDialogRunner* Dialogs = nullptr;
     // Opens web addresses; when none is given the desktop's browser does.
     TBrowserLauncher* Browser = nullptr;
+    // Asks where an export goes; when none is given, the desktop's save dialog.
+    TFileChooser* Files = nullptr;
+    // Asks for the printer; when none is given, the print dialog.
+    TPrintChooser* Printers = nullptr;
     // Today's date for the dialogs' date fields; when none is given, the system's.
     std::function<QDate()> Today;
     // Reads the branding of this copy; when none is given the window keeps its built-in look.
@@ -57,6 +66,8 @@ struct TMainWindowOptions {
     TProgramStarter* Updater = nullptr;
     // The update directory, ending with "/"; when none is given, the build's.
     std::string UpdateBaseURL;
+    // The program that draws metafile banners; when none is given, the one in the program folder.
+    std::filesystem::path PictureHelper;
 };
 
 class TfrmMain : public QWidget {
@@ -97,6 +108,8 @@ private:
     void btnSaveClick();
     void btnAboutClick();
     void Timer2Timer();
+    // Ctrl+P: the project on the "Tasks" tab, or the day on the "Calendar" tab.
+    void Print1Click();
 
     // Marks the model as differing from the files: the title shows it, and closing asks.
     void MarkEdited();
@@ -119,6 +132,8 @@ private:
     std::unique_ptr<TDialogRunner> OwnDialogs;
     std::unique_ptr<TBrowserLauncher> OwnBrowser;
     std::unique_ptr<TProgramStarter> OwnUpdater;
+    std::unique_ptr<TFileChooser> OwnFiles;
+    std::unique_ptr<TPrintChooser> OwnPrinters;
     std::unique_ptr<TMessagePump> Pump;
     std::unique_ptr<TSystemLocalClock> Clock;
     std::unique_ptr<THttpClient> HttpClient;
@@ -138,6 +153,8 @@ private:
     TDayPlanner* DayPlanner = nullptr;
     TBannerPanel* Banner = nullptr;
     TNewsPane* News = nullptr;
+    TPlannerExport* Exporter = nullptr;
+    TPlannerPrint* Printer = nullptr;
 
     // The frame's controls, each named as in the window's design.
     QTabWidget* pgcPrinc = nullptr;
@@ -155,4 +172,5 @@ private:
     QSplitter* splMain = nullptr;
     QTabWidget* pgcMain = nullptr;
     QTimer* Timer2 = nullptr;
+    QAction* Print1 = nullptr;
 };

@@ -9,7 +9,8 @@
 #include "ui/UElide.h"
 #include "ui/UErrorHandler.h"
 #include "ui/UJpegDecoder.h"
-#include "ui/UMetafileDecoder.h"
+#include "ui/UPictureBounds.h"
+#include "ui/UPictureHelper.h"
 #include "ui/UWidgets.h"
 
 #include <QBuffer>
@@ -30,7 +31,7 @@ constexpr int BannerMargin = 10;
 const QString DefaultLinkCaption = QStringLiteral("Google");
 const QString DefaultLinkAddress = QStringLiteral("http://www.google.com/");
 
-QImage DecodeStill(TBannerFormat format, const std::string& data)
+QImage DecodeStill(TBannerFormat format, const std::string& data, const std::filesystem::path& pictureHelper)
 {
     const auto bytes = QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
     switch (format) {
@@ -41,9 +42,9 @@ QImage DecodeStill(TBannerFormat format, const std::string& data)
     case TBannerFormat::Jpeg:
         return DecodeJpeg(data);
     case TBannerFormat::Wmf:
-        return DecodeWmf(data);
+        return DrawMetafile(pictureHelper, "wmf", data);
     case TBannerFormat::Emf:
-        return DecodeEmf(data);
+        return DrawMetafile(pictureHelper, "emf", data);
     case TBannerFormat::Gif:
     case TBannerFormat::Unknown:
         break;
@@ -53,9 +54,10 @@ QImage DecodeStill(TBannerFormat format, const std::string& data)
 
 } // namespace
 
-TBannerPanel::TBannerPanel(TBrowserLauncher& browser, QObject* parent)
+TBannerPanel::TBannerPanel(TBrowserLauncher& browser, std::filesystem::path pictureHelper, QObject* parent)
     : QObject(parent)
     , Browser(browser)
+    , PictureHelper(std::move(pictureHelper))
 {
     panBanner = Named(new QFrame, "panBanner");
     panBanner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -123,7 +125,7 @@ void TBannerPanel::LoadBanner(const TProgramFolder& folder, const TBrandSettings
     // The picture is decoded straight from its data file, which keeps its name.
     std::optional<std::string> data;
     try {
-        data = folder.ReadFile("banner" + std::to_string(settings.BannerNumber) + ".dat");
+        data = folder.ReadFile("banner" + std::to_string(settings.BannerNumber) + ".dat", {}, MaxBrandingFileBytes);
     } catch (const EFileError&) {
         // An unreadable banner is a missing one: branding failures are silent.
     }
@@ -135,7 +137,7 @@ bool TBannerPanel::ShowPicture(TBannerFormat format, const std::string& data)
 {
     if (format == TBannerFormat::Gif)
         return ShowAnimation(data);
-    const QImage picture = DecodeStill(format, data);
+    const QImage picture = DecodeStill(format, data, PictureHelper);
     if (picture.isNull())
         return false;
     gifBanner->hide();
@@ -148,6 +150,8 @@ bool TBannerPanel::ShowPicture(TBannerFormat format, const std::string& data)
 
 bool TBannerPanel::ShowAnimation(const std::string& data)
 {
+    if (!GifWithinBounds(data))
+        return false;
     auto animation = std::make_unique<QMovie>();
     auto* buffer = new QBuffer(animation.get());
     buffer->setData(data.data(), static_cast<qsizetype>(data.size()));

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <filesystem>
 #include <string>
 
 class QAbstractButton;
@@ -23,7 +24,8 @@ class TBannerPanel : public QObject {
     Q_OBJECT
 
 public:
-    explicit TBannerPanel(TBrowserLauncher& browser, QObject* parent = nullptr);
+    // `pictureHelper` is the program that draws metafile banners (see UPictureHelper).
+    TBannerPanel(TBrowserLauncher& browser, std::filesystem::path pictureHelper, QObject* parent = nullptr);
     ~TBannerPanel() override;
 
     // panBanner and panLinks; the caller places them and takes ownership.
@@ -57,6 +59,7 @@ private:
     void OpenLink(const TLinkLabel& label);
 
     TBrowserLauncher& Browser;
+    std::filesystem::path PictureHelper;
     std::string BannerURL;
     std::string AffiliateURL;
     std::string AppHelpURL;

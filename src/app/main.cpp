@@ -1,13 +1,21 @@
+#include "app/FCrashReport.h"
 #include "app/FMain.h"
 #include "brand/UAppVersion.h"
 #include "app/UCommandLine.h"
 #include "brand/URandomSource.h"
 #include "brand/USettingsFile.h"
+#include "common/UProgramFolder.h"
+#include "crash/UCrashHandler.h"
+#include "crash/UCrashLog.h"
+#include "model/UHours.h"
+#include "model/UProjects.h"
+#include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
 
 #include <QFile>
 #include <QFont>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -15,6 +23,10 @@ namespace {
 
 // The name of the desktop entry and of its icon, so that the desktop matches the window to both.
 constexpr auto DesktopName = "taskwren";
+
+// The files the program replaces through temporary files, which a kill during a save leaves.
+constexpr std::string_view OwnFiles[] = {TProjects::CategoriesFileName, TProjects::NewProjectsFileName,
+                                         THours::FileName, SettingsFileName, CrashLogName};
 
 // Answers --help, --version and unknown arguments; none of them needs a window system.
 std::optional<int> AnswerCommandLine(int argc, char** argv)
@@ -56,10 +68,15 @@ int main(int argc, char** argv)
     // The file system's own encoding of the folder, whatever bytes its name holds. Qt resolves
     // the launcher's link, so this is the folder of the program file itself.
     options.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    InstallCrashHandler(options.ProgramFolder);
+    TProgramFolder programFolder(options.ProgramFolder);
+    static_cast<void>(programFolder.RemoveStaleTemporaryFiles(OwnFiles));
     // One generator for the run, seeded once, for the welcome page, banner and links.
     TSeededRandom random;
     options.LoadBrandSettings = [&random](const TProgramFolder& folder) { return LoadBrandSettings(folder, random); };
     TfrmMain window(std::move(options));
     window.show();
+    TQtDialogRunner dialogs;
+    QTimer::singleShot(0, &window, [&] { OfferCrashReport(programFolder, dialogs, &window); });
     return TApplication::exec();
 }

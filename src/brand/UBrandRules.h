@@ -4,10 +4,15 @@
 
 #include "brand/UBrandSettings.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 inline constexpr std::string_view BuiltInCaption = "Taskwren";
+
+// The most a publisher's file (the settings, a banner, the skin, the icon) may hold; a
+// larger one is refused unread, like a missing one. Real ones hold kilobytes.
+inline constexpr std::size_t MaxBrandingFileBytes = 16 * 1024 * 1024;
 
 // ApplicationName + " v" + AppVersion; the built-in caption when the name is empty.
 std::string WindowCaption(const TBrandSettings& settings);

@@ -4,10 +4,17 @@
 
 namespace {
 
-void ReplaceAll(std::string& text, std::string_view marker, std::string_view replacement)
+// One pass over the text: replacing in place would move the whole rest at every marker.
+std::string ReplaceAll(std::string_view text, std::string_view marker, std::string_view replacement)
 {
-    for (auto at = text.find(marker); at != std::string::npos; at = text.find(marker, at + replacement.size()))
-        text.replace(at, marker.size(), replacement);
+    std::string result;
+    result.reserve(text.size());
+    for (auto at = text.find(marker); at != std::string_view::npos; at = text.find(marker)) {
+        result.append(text.substr(0, at)).append(replacement);
+        text.remove_prefix(at + marker.size());
+    }
+    result.append(text);
+    return result;
 }
 
 // Reads the elements one after another, each search starting where the last one stopped.
@@ -107,7 +114,7 @@ TBrandSettings ParseBrandSettings(std::string_view plain, std::vector<TElementRe
     settings.AffiliateURL = read("AffiliateURL");
     settings.AffiliateTYPE = read("AffiliateTYPE");
     settings.AffiliateID = read("AffiliateID");
-    ReplaceAll(settings.AffiliateURL, "%%AFFILIATEID%%", settings.AffiliateID);
+    settings.AffiliateURL = ReplaceAll(settings.AffiliateURL, "%%AFFILIATEID%%", settings.AffiliateID);
     settings.MasterNewsBaseURL = read("MasterNewsBaseURL");
     settings.PlatinumNewsBaseURL = read("PlatinumNewsBaseURL");
     settings.GoldNewsBaseURL = read("GoldNewsBaseURL");

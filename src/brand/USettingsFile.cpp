@@ -1,6 +1,7 @@
 #include "brand/USettingsFile.h"
 
 #include "brand/UBrandChoice.h"
+#include "brand/UBrandRules.h"
 #include "brand/UBrandSettingsReader.h"
 #include "common/UErrors.h"
 #include "common/UProgramFolder.h"
@@ -24,7 +25,7 @@ std::optional<TSettingsText> ReadSettingsText(const TProgramFolder& folder)
     RemovePlainCopy(folder);
     std::optional<std::string> container;
     try {
-        container = folder.ReadFile(SettingsFileName);
+        container = folder.ReadFile(SettingsFileName, {}, MaxBrandingFileBytes);
     } catch (const EFileError&) {
         return TSettingsText{{}, TCryptFailure::Read};
     }

@@ -9,9 +9,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -38,6 +43,11 @@ std::string Quoted(std::string_view name)
     throw EFileError(std::string("Cannot ") + action + " " + Quoted(name) + ": Not a regular file");
 }
 
+[[noreturn]] void FailTooLarge(std::string_view name, std::size_t maxBytes)
+{
+    throw EFileError("Cannot read " + Quoted(name) + ": larger than " + std::to_string(maxBytes) + " bytes");
+}
+
 // Closes a descriptor on every way out.
 class TFileHandle {
 public:
@@ -60,10 +70,48 @@ private:
     int Fd;
 };
 
+constexpr std::string_view TemporarySuffix = ".tmp";
+
 std::string TemporaryNameFor(std::string_view name)
 {
     static std::atomic<unsigned> counter{0};
-    return "." + std::string(name) + "." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+    return "." + std::string(name) + "." + std::to_string(::getpid()) + "." + std::to_string(counter++) +
+        std::string(TemporarySuffix);
+}
+
+// A decimal number as std::to_string writes it: digits, no leading zero.
+bool IsWrittenNumber(std::string_view digits)
+{
+    return !digits.empty() && digits.size() <= 19 && (digits.size() == 1 || digits.front() != '0') &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The file name and process id inside a name TemporaryNameFor made; none for any other name.
+std::optional<std::pair<std::string_view, long long>> ReadTemporaryName(std::string_view entry)
+{
+    if (entry.size() < 1 + TemporarySuffix.size() || entry.front() != '.' || !entry.ends_with(TemporarySuffix))
+        return std::nullopt;
+    entry = entry.substr(1, entry.size() - 1 - TemporarySuffix.size());
+    const auto counterDot = entry.rfind('.');
+    if (counterDot == std::string_view::npos || counterDot == 0 || !IsWrittenNumber(entry.substr(counterDot + 1)))
+        return std::nullopt;
+    const auto pidDot = entry.rfind('.', counterDot - 1);
+    if (pidDot == std::string_view::npos || pidDot == 0)
+        return std::nullopt;
+    const std::string_view digits = entry.substr(pidDot + 1, counterDot - pidDot - 1);
+    long long pid = 0;
+    if (!IsWrittenNumber(digits) ||
+        std::from_chars(digits.data(), digits.data() + digits.size(), pid).ec != std::errc())
+        return std::nullopt;
+    return std::pair(entry.substr(0, pidDot), pid);
+}
+
+// Another copy of the program may be saving through that file right now.
+bool ProcessIsAlive(long long pid)
+{
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return false;
+    return pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 } // namespace
@@ -130,15 +178,17 @@ std::string TProgramFolder::NameToWrite(std::string_view name, std::string_view 
     return existing ? std::move(*existing) : std::string(writtenName);
 }
 
-std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::string_view writtenName) const
+std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::string_view writtenName,
+                                                    std::size_t maxBytes) const
 {
-    auto bytes = ReadFileBytes(name, writtenName);
+    auto bytes = ReadFileBytes(name, writtenName, maxBytes);
     if (!bytes)
         return std::nullopt;
     return std::string(bytes->View());
 }
 
-std::optional<TFileBytes> TProgramFolder::ReadFileBytes(std::string_view name, std::string_view writtenName) const
+std::optional<TFileBytes> TProgramFolder::ReadFileBytes(std::string_view name, std::string_view writtenName,
+                                                        std::size_t maxBytes) const
 {
     const auto existing = ExistingName(name, writtenName);
     if (!existing)
@@ -157,6 +207,8 @@ std::optional<TFileBytes> TProgramFolder::ReadFileBytes(std::string_view name, s
         Fail("read", *existing, errno);
     if (!S_ISREG(info.st_mode))
         FailNotRegular("read", *existing);
+    if (static_cast<std::uint64_t>(info.st_size) > maxBytes)
+        FailTooLarge(*existing, maxBytes);
     // Read straight into memory of the file's size; a file that grows meanwhile is read to its end.
     TFileBytes bytes(static_cast<std::size_t>(info.st_size));
     char beyond[4096]; // tells the end of a file of the size it had from one that grew
@@ -171,6 +223,8 @@ std::optional<TFileBytes> TProgramFolder::ReadFileBytes(std::string_view name, s
                 continue;
             Fail("read", *existing, errno);
         }
+        if (static_cast<std::size_t>(count) > maxBytes - bytes.Size())
+            FailTooLarge(*existing, maxBytes); // it grew while being read
         if (full) {
             bytes.MakeRoom(static_cast<std::size_t>(count));
             std::memcpy(bytes.Data() + bytes.Size(), beyond, static_cast<std::size_t>(count));
@@ -243,6 +297,31 @@ void TProgramFolder::Replace(std::string_view name, const std::function<void(int
     TFileHandle directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.Get() >= 0)
         ::fsync(directory.Get());
+}
+
+int TProgramFolder::RemoveStaleTemporaryFiles(std::span<const std::string_view> names) const noexcept
+{
+    const int fd = ::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    std::unique_ptr<DIR, int (*)(DIR*)> listing(::fdopendir(fd), &::closedir);
+    if (!listing) {
+        ::close(fd);
+        return 0;
+    }
+    int removed = 0;
+    while (const dirent* entry = ::readdir(listing.get())) {
+        const auto temporary = ReadTemporaryName(entry->d_name);
+        if (!temporary || ProcessIsAlive(temporary->second) ||
+            std::none_of(names.begin(), names.end(),
+                         [&](std::string_view name) { return EqualsIgnoringAsciiCase(temporary->first, name); }))
+            continue;
+        struct stat info { };
+        if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+            ::unlinkat(fd, entry->d_name, 0) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 int TProgramFolder::OpenToRead(const std::filesystem::path& path, int flags) const

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,14 +36,17 @@ public:
     // so that no stale second copy appears, else `writtenName`.
     [[nodiscard]] std::string NameToWrite(std::string_view name, std::string_view writtenName) const;
 
+    static constexpr std::size_t Unbounded = static_cast<std::size_t>(-1);
+
     // The whole file found by ExistingName, or none when it does not exist. Throws
-    // EFileError when it exists but cannot be read, or is not a regular file (a FIFO or a
-    // device is never opened in a way that blocks or reads without end). A link to a
-    // regular file is read through.
-    [[nodiscard]] std::optional<std::string> ReadFile(std::string_view name, std::string_view writtenName = {}) const;
+    // EFileError when it exists but cannot be read, is not a regular file (a FIFO or a
+    // device is never opened in a way that blocks or reads without end), or holds more than
+    // `maxBytes` (refused before it is read). A link to a regular file is read through.
+    [[nodiscard]] std::optional<std::string> ReadFile(std::string_view name, std::string_view writtenName = {},
+                                                      std::size_t maxBytes = Unbounded) const;
     // The same, into bulk memory sized by the file, for the data files the model keeps.
-    [[nodiscard]] std::optional<TFileBytes> ReadFileBytes(std::string_view name,
-                                                          std::string_view writtenName = {}) const;
+    [[nodiscard]] std::optional<TFileBytes> ReadFileBytes(std::string_view name, std::string_view writtenName = {},
+                                                          std::size_t maxBytes = Unbounded) const;
 
     // Replaces (or creates) the file `name` with `bytes` through a temporary file that is
     // flushed to disk and renamed over it, so a failed write leaves the old file whole. The
@@ -53,6 +57,12 @@ public:
     // The same with the bytes `format` hands its sink, written as they come, so that a large
     // file is never held whole in memory.
     void WriteFile(std::string_view name, const std::function<void(TTextSink&)>& format);
+
+    // Removes what saves cut short (the program killed mid-save) left behind: the temporary
+    // files WriteFile names, for one of `names` in any letter case, whose process no longer
+    // runs, and only regular files. Another running copy's temporaries stay. Returns the count
+    // removed; nothing that fails stops it or is reported.
+    int RemoveStaleTemporaryFiles(std::span<const std::string_view> names) const noexcept;
 
 protected:
     // Opens `path` for reading with `flags`; returns the descriptor, or -1 with errno set.

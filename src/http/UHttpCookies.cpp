@@ -28,6 +28,16 @@ std::string DefaultPath(std::string_view requestPath)
     return std::string(requestPath.substr(0, slash));
 }
 
+// A control byte (a bare CR above all) sent back in the Cookie header would end or split the
+// next request's head: a hostile server could write headers of its own into it.
+bool HoldsControlByte(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
 std::string_view SkipSpaces(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -110,7 +120,7 @@ void THttpCookieStore::Store(std::string_view host, std::string_view requestPath
         const std::string_view value =
             equals == std::string_view::npos ? "" : TrimSpacesAndTabs(part.substr(equals + 1));
         if (first) {
-            if (equals == std::string_view::npos || name.empty())
+            if (equals == std::string_view::npos || name.empty() || HoldsControlByte(name) || HoldsControlByte(value))
                 return;
             cookie.Name = std::string(name);
             cookie.Value = std::string(value);

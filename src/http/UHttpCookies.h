@@ -17,7 +17,7 @@ public:
     // Takes one "Set-Cookie" (or "Set-Cookie2") header value sent by `host` in answer to
     // a request for `requestPath`. The cookie is kept for `host` whatever its Domain
     // attribute says; an expired one removes the stored cookie of the same name; a larger
-    // one than MaxCookieBytes is ignored. Past a limit, the oldest cookie (of that host,
+    // one than MaxCookieBytes, or one whose name or value holds a control byte, is ignored. Past a limit, the oldest cookie (of that host,
     // else of all) goes first.
     void Store(std::string_view host, std::string_view requestPath, std::string_view header, std::time_t now);
 

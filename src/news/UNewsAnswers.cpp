@@ -18,6 +18,14 @@ std::string WithoutEndMarkers(std::string_view text)
     return rest;
 }
 
+// A field cut to the most any real news holds, before a list or a balloon lays it out.
+std::string Bounded(std::string field)
+{
+    if (field.size() > MaxNewsFieldLength)
+        field.resize(MaxNewsFieldLength);
+    return field;
+}
+
 } // namespace
 
 std::string NewsRequestAddress(std::string_view base, std::string_view script)
@@ -76,7 +84,7 @@ TLastNews ParseLastNews(std::string_view trimmed)
     std::vector<std::string> pieces;
     SplitByChar(NewsFieldSeparator, rest, pieces, 2);
     pieces.resize(2);
-    return {std::move(pieces[0]), std::move(pieces[1])};
+    return {Bounded(std::move(pieces[0])), Bounded(std::move(pieces[1]))};
 }
 
 std::string ParseNewsDetails(std::string_view trimmed)
@@ -89,7 +97,7 @@ TNewsRecord SplitNewsRecord(std::string_view record)
     std::vector<std::string> fields;
     SplitByChar(NewsFieldSeparator, record, fields, 3);
     fields.resize(3);
-    return {std::move(fields[0]), std::move(fields[1]), std::move(fields[2])};
+    return {Bounded(std::move(fields[0])), Bounded(std::move(fields[1])), Bounded(std::move(fields[2]))};
 }
 
 std::int64_t NewsIdValue(std::string_view id)

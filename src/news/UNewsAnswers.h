@@ -2,6 +2,7 @@
 // The news service's answers, read from the bytes of an answer body: what counts as
 // success, what each error answer tells the user, and the three answer formats.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,6 +15,10 @@ enum class TNewsRequest { List, LastNews, Details };
 inline constexpr std::string_view NewsEndMarker = "\xAFOK";
 inline constexpr char NewsRecordSeparator = '\xAF';
 inline constexpr char NewsFieldSeparator = '^';
+
+// The most a record's field (id, title, publication text) keeps: the service sends titles of
+// at most 255 characters and publication texts of 100; a longer field is cut to this.
+inline constexpr std::size_t MaxNewsFieldLength = 1024;
 
 // `base` + `script` with exactly the one "/" between them that a base of either form gives.
 std::string NewsRequestAddress(std::string_view base, std::string_view script);
@@ -33,7 +38,8 @@ std::optional<std::string_view> NewsErrorMessage(std::string_view trimmed, TNews
 void AppendNewsRecords(std::string_view trimmed, std::vector<std::string>& list);
 
 // The newest id and title of a headline answer. Without news ("OK" once the end markers are
-// gone) the id is empty and the title none, so the caller's stays; missing pieces are empty.
+// gone) the id is empty and the title none, so the caller's stays; missing pieces are empty,
+// longer ones cut to MaxNewsFieldLength.
 struct TLastNews {
     std::string Id;
     std::optional<std::string> Title;
@@ -43,7 +49,8 @@ TLastNews ParseLastNews(std::string_view trimmed);
 // The HTML body of a body answer: the end markers removed, the escapes decoded.
 std::string ParseNewsDetails(std::string_view trimmed);
 
-// One list record's fields; the ones a short record lacks are empty.
+// One list record's fields; the ones a short record lacks are empty, longer ones are cut to
+// MaxNewsFieldLength.
 struct TNewsRecord {
     std::string Id;
     std::string Title;

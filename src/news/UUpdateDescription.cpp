@@ -15,6 +15,10 @@ std::string AnnouncedVersion(std::string_view description)
 double ReadVersionNumber(std::string_view text)
 {
     text = TrimSpacesAndTabs(text);
+    // A version is a few characters; a long one is read by no one and would only end up
+    // in the question, stalling its layout.
+    if (text.size() > MaxVersionLength)
+        return 0;
     // from_chars follows no locale; it takes no "+" and reads "inf" and "nan", which are no
     // version numbers.
     const std::string_view number = text.starts_with('+') ? text.substr(1) : text;

@@ -1,5 +1,6 @@
 #include "ui/THtmlView.h"
 
+#include "common/UHtmlBounds.h"
 #include "ui/UAnsiText.h"
 #include "ui/UBrowserLauncher.h"
 
@@ -37,7 +38,8 @@ THtmlView::THtmlView(TBrowserLauncher& browser, QWidget* parent)
 void THtmlView::ShowDocument(const QString& html)
 {
     Requested.clear();
-    setHtml(html);
+    const QByteArray markup = html.toUtf8();
+    setHtml(QString::fromStdString(BoundedHtml(std::string_view(markup.constData(), markup.size()))));
 }
 
 QVariant THtmlView::loadResource(int type, const QUrl& name)

@@ -17,7 +17,8 @@ class THtmlView : public QTextBrowser {
 public:
     explicit THtmlView(TBrowserLauncher& browser, QWidget* parent = nullptr);
 
-    // Shows `html` (the document's markup) from its start.
+    // Shows `html` (the document's markup) from its start, within the bounds that keep its
+    // layout short (see UHtmlBounds).
     void ShowDocument(const QString& html);
 
     QVariant loadResource(int type, const QUrl& name) override;

@@ -3,15 +3,30 @@
 #include <QLocale>
 #include <QRegularExpression>
 
-QString ShortDateText(const QDate& date)
+namespace {
+
+QString ShortDateFormat(const QLocale& locale)
 {
-    const QLocale locale;
     // A machine with no language set (the C locale) gets the month/day/year form, which is
     // what planner files are most often written in.
     if (locale.language() == QLocale::C)
-        return date.toString(QStringLiteral("M/d/yyyy"));
+        return QStringLiteral("M/d/yyyy");
     QString format = locale.dateFormat(QLocale::ShortFormat);
     static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
     format.replace(twoDigitYear, QStringLiteral("yyyy"));
-    return locale.toString(date, format);
+    return format;
+}
+
+} // namespace
+
+QString ShortDateText(const QDate& date)
+{
+    const QLocale locale;
+    return locale.toString(date, ShortDateFormat(locale));
+}
+
+QDate DateOfShortDateText(const QString& text)
+{
+    const QLocale locale;
+    return locale.toDate(text, ShortDateFormat(locale));
 }

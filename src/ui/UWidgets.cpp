@@ -24,7 +24,14 @@ QPushButton* TextButton(const char* name, const QString& caption, int width, int
 
 QTreeWidget* ReportList(const char* name, const QStringList& columns)
 {
-    auto* list = Named(new QTreeWidget, name);
+    auto* list = new QTreeWidget;
+    MakeReportList(*list, name, columns);
+    return list;
+}
+
+void MakeReportList(QTreeWidget& widget, const char* name, const QStringList& columns)
+{
+    QTreeWidget* list = Named(&widget, name);
     list->setColumnCount(static_cast<int>(columns.size()));
     list->setHeaderLabels(columns);
     list->setRootIsDecorated(false);
@@ -42,7 +49,6 @@ QTreeWidget* ReportList(const char* name, const QStringList& columns)
     list->setFont(DesignFont());
     list->header()->setFont(DesignFont());
     KeepSelectionVisible(list);
-    return list;
 }
 
 void KeepSelectionVisible(QAbstractItemView* view)

@@ -29,6 +29,8 @@ QPushButton* TextButton(const char* name, const QString& caption, int width, int
 
 // A read-only report list with grid lines and whole-row selection, in the design font.
 QTreeWidget* ReportList(const char* name, const QStringList& columns);
+// Makes `list` such a report list.
+void MakeReportList(QTreeWidget& list, const char* name, const QStringList& columns);
 
 // The selection keeps its highlight colour when the view loses the focus.
 void KeepSelectionVisible(QAbstractItemView* view);

@@ -135,6 +135,11 @@ void TDayPlanner::AddHourRows()
     lvwToDo->addTopLevelItems(rows);
 }
 
+QDate TDayPlanner::SelectedDate() const
+{
+    return calMain->selectedDate();
+}
+
 std::string TDayPlanner::DateText() const
 {
     return QStringToAnsi(ShortDateText(calMain->selectedDate()));

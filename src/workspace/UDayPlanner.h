@@ -2,6 +2,7 @@
 // The day planner on the "Calendar" tab: the month calendar, the 24 hour rows of the day
 // picked in it, and editing and clearing the action of an hour.
 
+#include <QDate>
 #include <QObject>
 
 #include <string>
@@ -32,6 +33,8 @@ public:
     void AddHourRows();
     // Fills the action cells from the hours of the calendar's date.
     void RefreshDayActions();
+    // The calendar's date.
+    [[nodiscard]] QDate SelectedDate() const;
 
     void btnEditHourClick();
     void btnClearHourClick();

@@ -2,6 +2,7 @@
 
 #include "model/UCategories.h"
 #include "model/UProjects.h"
+#include "model/UTextFinder.h"
 #include "ui/UAnsiText.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
@@ -15,6 +16,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -25,6 +27,9 @@ namespace {
 // A category node remembers its position in Categories: a name may be listed twice, or in
 // two letter cases, and edits act on the entry the node shows.
 constexpr int CategoryIndexRole = Qt::UserRole;
+// A project node remembers its project's position, for the filter only: choosing a node
+// shows the first project of its name, as it always has.
+constexpr int ProjectIndexRole = Qt::UserRole + 1;
 
 bool IsProjectNode(const QTreeWidgetItem& node)
 {
@@ -54,6 +59,13 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     KeepSelectionVisible(tvwMain);
     tvwMain->installEventFilter(this);
 
+    edtFind = Named(new QLineEdit, "edtFind");
+    edtFind->setPlaceholderText(QStringLiteral("Find"));
+    edtFind->setAccessibleName(QStringLiteral("Find projects"));
+    edtFind->setClearButtonEnabled(true);
+    edtFind->hide();
+    edtFind->installEventFilter(this);
+
     mnuTree = Named(new QMenu(tvwMain), "mnuTree");
     mnuTree->setFont(DesignFont()); // a pop-up takes no font from its parent
     NewCategory1 = Named(mnuTree->addAction(QStringLiteral("New Category")), "NewCategory1");
@@ -65,9 +77,20 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     AddProject1->setShortcut(QKeySequence::New);
     Rename1->setShortcut(Qt::Key_F2);
     Delete1->setShortcut(Qt::Key_Delete);
+    mnuTree->addSeparator();
+    Export1 = Named(mnuTree->addAction(QStringLiteral("Export\u2026")), "Export1");
+    Export1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    Find1 = Named(new QAction(QStringLiteral("Find"), grpProjects), "Find1");
+    Find1->setShortcut(QKeySequence::Find);
+    // Both keys work wherever the main page shows, not only in the tree.
+    for (QAction* action : {Export1, Find1}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        grpProjects->addAction(action);
+    }
 
     auto* layout = new QVBoxLayout(grpProjects);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(edtFind);
     layout->addWidget(tvwMain);
 
     connect(tvwMain, &QTreeWidget::currentItemChanged, this,
@@ -77,6 +100,9 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     connect(AddProject1, &QAction::triggered, this, Guarded([this] { btn1Click(); }));
     connect(Rename1, &QAction::triggered, this, Guarded([this] { Rename1Click(); }));
     connect(Delete1, &QAction::triggered, this, Guarded([this] { Delete1Click(); }));
+    connect(Export1, &QAction::triggered, this, [this] { emit ExportRequested(); });
+    connect(Find1, &QAction::triggered, this, Guarded([this] { Find1Click(); }));
+    connect(edtFind, &QLineEdit::textChanged, this, Guarded([this] { ApplyFilter(); }));
 }
 
 TProjectTree::~TProjectTree() = default;
@@ -107,6 +133,7 @@ void TProjectTree::RebuildTree(std::string_view nameToSelect)
         for (const int p : layout.Projects) {
             auto* projectNode = new QTreeWidgetItem(categoryNode, {AnsiToQString(projects[p].Name)});
             projectNode->setIcon(0, projectIcon);
+            projectNode->setData(0, ProjectIndexRole, p);
             if (!nameToSelect.empty() && projects[p].Name == nameToSelect)
                 toSelect = projectNode;
         }
@@ -114,6 +141,10 @@ void TProjectTree::RebuildTree(std::string_view nameToSelect)
     }
     tvwMain->addTopLevelItems(categoryNodes);
     tvwMain->expandAll(); // only categories with projects have anything to expand
+    if (!edtFind->isHidden()) {
+        tvwMain->resizeColumnToContents(0); // a new or renamed project's name fits too
+        ApplyFilter();
+    }
     if (toSelect != nullptr)
         tvwMain->setCurrentItem(toSelect);
 }
@@ -133,9 +164,16 @@ void TProjectTree::tvwMainChange(QTreeWidgetItem* node)
 
 bool TProjectTree::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == edtFind && event->type() == QEvent::KeyPress)
+        return edtFindKeyDown(static_cast<QKeyEvent*>(event)->key());
     if (watched != tvwMain || event->type() != QEvent::KeyPress) // tvwMainKeyDown
         return QObject::eventFilter(watched, event);
     switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Escape:
+        if (edtFind->isHidden())
+            return false;
+        CloseFind();
+        return true;
     case Qt::Key_Delete:
         Guarded([this] { Delete1Click(); })();
         return true;
@@ -177,6 +215,8 @@ void TProjectTree::btn1Click()
         project->ClearTasks();
     TText label = project->Name;
     State.CurrentProject = &State.Projects->Append(std::move(label), std::move(project));
+    if (!edtFind->isHidden())
+        ShownWhileFiltering.insert(State.CurrentProject);
     emit Edited();
     RebuildTree(State.CurrentProject->Name);
 }
@@ -219,6 +259,8 @@ void TProjectTree::EditProject(const QTreeWidgetItem& node)
     project->StartDate = dialog.StartDate();
     project->EndDate = dialog.EndDate();
     State.Projects->SetLabel(index, project->Name);
+    if (!edtFind->isHidden())
+        ShownWhileFiltering.insert(project);
     emit Edited();
     RebuildTree(project->Name);
 }
@@ -245,6 +287,7 @@ void TProjectTree::DeleteProject(const QTreeWidgetItem& node)
     const auto deleting = State.HoldChangeHandlers();
     if (State.CurrentProject == project)
         State.CurrentProject = nullptr;
+    ShownWhileFiltering.erase(project);
     State.Projects->Delete(index);
     emit Edited();
     RebuildTree("");
@@ -266,4 +309,92 @@ void TProjectTree::DeleteCategory(const QTreeWidgetItem& node)
                                               "first the projects and try again."),
                                TMsgButtons::OkCancel);
     }
+}
+
+void TProjectTree::Find1Click()
+{
+    // Measuring every name again after each keystroke would cost more than the search: while
+    // filtering, the column keeps the width that fits all of them.
+    tvwMain->header()->setSectionResizeMode(QHeaderView::Interactive);
+    edtFind->show();
+    edtFind->setFocus();
+    edtFind->selectAll();
+}
+
+void TProjectTree::CloseFind()
+{
+    const bool treeHadFocus = edtFind->hasFocus();
+    edtFind->hide();
+    ShownWhileFiltering.clear();
+    edtFind->clear(); // shows everything again
+    ApplyFilter();    // also when the text was empty, for projects shown while filtering
+    tvwMain->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (treeHadFocus)
+        tvwMain->setFocus();
+    if (QTreeWidgetItem* node = tvwMain->currentItem())
+        tvwMain->scrollToItem(node);
+}
+
+bool TProjectTree::edtFindKeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Escape:
+        Guarded([this] { CloseFind(); })();
+        return true;
+    case Qt::Key_Down: // on into the projects found
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        tvwMain->setFocus();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TProjectTree::ApplyFilter()
+{
+    const QString text = edtFind->text();
+    const TTextFinder finder(QStringToAnsi(text));
+    const TProjects& projects = *State.Projects;
+    for (int c = 0; c < tvwMain->topLevelItemCount(); ++c) {
+        QTreeWidgetItem* categoryNode = tvwMain->topLevelItem(c);
+        // A category whose own name matches shows even without projects.
+        bool shown = finder.FoundIn(projects.Categories[categoryNode->data(0, CategoryIndexRole).toInt()]);
+        for (int p = 0; p < categoryNode->childCount(); ++p) {
+            QTreeWidgetItem* projectNode = categoryNode->child(p);
+            const TProject& project = projects[projectNode->data(0, ProjectIndexRole).toInt()];
+            const bool matches =
+                finder.Empty() || ShownWhileFiltering.count(&project) != 0 || ProjectMatches(project, finder);
+            if (projectNode->isHidden() == matches)
+                projectNode->setHidden(!matches);
+            shown = shown || matches;
+        }
+        if (categoryNode->isHidden() == shown)
+            categoryNode->setHidden(!shown);
+    }
+    // A hidden node is no longer there to act on: Edit or Delete must not reach it.
+    QTreeWidgetItem* current = tvwMain->currentItem();
+    if (current != nullptr &&
+        (current->isHidden() || (current->parent() != nullptr && current->parent()->isHidden()))) {
+        tvwMain->setCurrentItem(nullptr);
+        tvwMain->clearSelection();
+        emit ProjectPanelCleared();
+    }
+    emit FilterChanged(text);
+}
+
+TExportScope TProjectTree::SelectedScope() const
+{
+    TExportScope scope;
+    const QTreeWidgetItem* node = SelectedNode();
+    if (node == nullptr)
+        return scope;
+    const QTreeWidgetItem& categoryNode = IsProjectNode(*node) ? *node->parent() : *node;
+    scope.Category = std::string(State.Projects->Categories[categoryNode.data(0, CategoryIndexRole).toInt()]);
+    if (IsProjectNode(*node)) {
+        int index = 0;
+        if (State.Projects->FindProjectByName(QStringToAnsi(node->text(0)), index) != nullptr)
+            scope.Project = index;
+    }
+    return scope;
 }

@@ -2,8 +2,10 @@
 
 #include "common/UUtils.h"
 #include "model/UProjects.h"
+#include "model/UTextFinder.h"
 #include "model/UTextLines.h"
 #include "ui/TElidedLabel.h"
+#include "ui/TReorderList.h"
 #include "ui/UAnsiText.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
@@ -16,6 +18,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -30,9 +33,21 @@ QTreeWidgetItem* TaskRow(const TTask& task)
     auto* row = new QTreeWidgetItem({QString(), AnsiToQString(FlattenLineBreaks(task.Description)),
                                      AnsiToQString(FlattenLineBreaks(task.Notes)), AnsiToQString(task.StartDate),
                                      AnsiToQString(task.EndDate)});
-    row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+    // A row is dragged between rows, never onto one.
+    row->setFlags((row->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsDropEnabled);
     row->setCheckState(DoneColumn, task.Done ? Qt::Checked : Qt::Unchecked);
     return row;
+}
+
+void SetBold(QTreeWidgetItem& row, bool bold)
+{
+    for (int column = 0; column <= EndDateColumn; ++column) {
+        QFont font = row.font(column);
+        if (font.bold() != bold) {
+            font.setBold(bold);
+            row.setFont(column, font);
+        }
+    }
 }
 
 } // namespace
@@ -49,6 +64,10 @@ TTaskList::TTaskList(TWorkspaceState& state, TWorkspaceServices& services, QObje
     connect(btnAdd, &QPushButton::clicked, this, Guarded([this] { btnAddClick(); }));
     connect(btnEdit, &QPushButton::clicked, this, Guarded([this] { btnEditClick(); }));
     connect(btnRemove, &QPushButton::clicked, this, Guarded([this] { btnRemoveClick(); }));
+    connect(MoveUp1, &QAction::triggered, this, Guarded([this] { MoveUp1Click(); }));
+    connect(MoveDown1, &QAction::triggered, this, Guarded([this] { MoveDown1Click(); }));
+    connect(lvwItems, &TReorderList::RowDropped, this, Guarded([this](int from, int to) { MoveTask(from, to); }));
+    connect(lvwItems, &QWidget::customContextMenuRequested, this, &TTaskList::ShowTaskMenu);
     lvwItems->installEventFilter(this);
 }
 
@@ -57,10 +76,24 @@ TTaskList::~TTaskList() = default;
 void TTaskList::BuildTasksTab()
 {
     stsTasks = Named(new QWidget, "stsTasks");
-    lvwItems = ReportList("lvwItems",
-                          {QStringLiteral("Done"), QStringLiteral("Task Description"), QStringLiteral("Task Notes"),
-                           QStringLiteral("Start Date"), QStringLiteral("End Date")});
+    lvwItems = new TReorderList;
+    MakeReportList(*lvwItems, "lvwItems",
+                   {QStringLiteral("Done"), QStringLiteral("Task Description"), QStringLiteral("Task Notes"),
+                    QStringLiteral("Start Date"), QStringLiteral("End Date")});
     lvwItems->setAccessibleName(QStringLiteral("Tasks"));
+    lvwItems->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    // The context menu, and its keys wherever the list has the focus.
+    mnuTasks = Named(new QMenu(lvwItems), "mnuTasks");
+    mnuTasks->setFont(DesignFont()); // a pop-up takes no font from its parent
+    MoveUp1 = Named(mnuTasks->addAction(QStringLiteral("Move Up")), "MoveUp1");
+    MoveDown1 = Named(mnuTasks->addAction(QStringLiteral("Move Down")), "MoveDown1");
+    MoveUp1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+    MoveDown1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+    for (QAction* action : {MoveUp1, MoveDown1}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        lvwItems->addAction(action);
+    }
     QHeaderView* header = lvwItems->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(DoneColumn, QHeaderView::Fixed);
@@ -130,11 +163,13 @@ void TTaskList::ShowProjectTasks()
     const auto filling = State.HoldChangeHandlers();
     lvwItems->clear();
     const TProject& project = *State.CurrentProject;
+    Shown = &project;
     QList<QTreeWidgetItem*> rows;
     rows.reserve(project.Tasks.Count());
     for (int t = 0; t < project.Tasks.Count(); ++t)
         rows.append(TaskRow(project.Tasks[t]));
     lvwItems->addTopLevelItems(rows);
+    MarkMatches();
     lblProjName->setText(QStringLiteral("Project Name:  ") + AnsiToQString(project.Name));
     lblStartDate->setText(QStringLiteral("Start Date:  ") + AnsiToQString(project.StartDate));
     lblEndDate->setText(QStringLiteral("End Date:  ") + AnsiToQString(project.EndDate));
@@ -145,6 +180,7 @@ void TTaskList::ClearProjectPanel()
 {
     const auto clearing = State.HoldChangeHandlers();
     lvwItems->clear();
+    Shown = nullptr;
     lblProjName->setText(QStringLiteral("Project Name:  "));
     lblStartDate->setText(QStringLiteral("Start Date: "));
     lblEndDate->setText(QStringLiteral("End Date: "));
@@ -280,4 +316,71 @@ void TTaskList::btnRemoveClick()
     }
     emit Edited();
     ShowProgress();
+}
+
+void TTaskList::MoveUp1Click()
+{
+    MoveSelectedTask(-1);
+}
+
+void TTaskList::MoveDown1Click()
+{
+    MoveSelectedTask(+1);
+}
+
+void TTaskList::MoveSelectedTask(int offset)
+{
+    const QList<QTreeWidgetItem*> selected = lvwItems->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int row = lvwItems->indexOfTopLevelItem(selected.first());
+    MoveTask(row, row + offset); // nothing at either end
+}
+
+void TTaskList::MoveTask(int from, int to)
+{
+    if (State.CurrentProject == nullptr)
+        return;
+    const int count = State.CurrentProject->Tasks.Count();
+    if (from == to || from < 0 || to < 0 || from >= count || to >= count || lvwItems->topLevelItemCount() != count)
+        return;
+    {
+        // The row itself moves, its box and font with it; no handler takes it for a tick.
+        const auto moving = State.HoldChangeHandlers();
+        State.CurrentProject->Tasks.Move(from, to);
+        QTreeWidgetItem* row = lvwItems->takeTopLevelItem(from);
+        lvwItems->insertTopLevelItem(to, row);
+        lvwItems->setCurrentItem(row);
+        lvwItems->scrollToItem(row);
+    }
+    emit Edited();
+}
+
+void TTaskList::HighlightMatches(const QString& text)
+{
+    Highlight = QStringToAnsi(text);
+    MarkMatches();
+}
+
+void TTaskList::MarkMatches()
+{
+    if (State.CurrentProject == nullptr || lvwItems->topLevelItemCount() != State.CurrentProject->Tasks.Count())
+        return;
+    const TTextFinder finder(Highlight);
+    for (int t = 0; t < lvwItems->topLevelItemCount(); ++t)
+        SetBold(*lvwItems->topLevelItem(t), !finder.Empty() && TaskMatches(State.CurrentProject->Tasks[t], finder));
+}
+
+void TTaskList::AddMenuAction(QAction* action)
+{
+    mnuTasks->addSeparator();
+    mnuTasks->addAction(action);
+}
+
+void TTaskList::ShowTaskMenu(const QPoint& position)
+{
+    // A right click selects the row under the pointer before the menu opens.
+    if (QTreeWidgetItem* row = lvwItems->itemAt(position))
+        lvwItems->setCurrentItem(row);
+    mnuTasks->popup(lvwItems->viewport()->mapToGlobal(position));
 }

@@ -4,13 +4,19 @@
 
 #include <QObject>
 
+#include <string>
+
+class QAction;
+class QMenu;
+class QPoint;
 class QString;
 class QProgressBar;
 class QPushButton;
-class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class TElidedLabel;
+class TProject;
+class TReorderList;
 struct TWorkspaceServices;
 struct TWorkspaceState;
 
@@ -29,10 +35,23 @@ public:
     void ShowProjectTasks();
     // Empties the list and shows no project.
     void ClearProjectPanel();
+    // The project the list shows, or none.
+    [[nodiscard]] const TProject* ShownProject() const { return Shown; }
 
     void btnAddClick();
     void btnEditClick();
     void btnRemoveClick();
+    // "Move Up" and "Move Down": the selected task one place, the selection with it.
+    void MoveUp1Click();
+    void MoveDown1Click();
+    // Moves the task at `from` to the place `to`, the row and the selection with it.
+    void MoveTask(int from, int to);
+
+    // Shows in bold the tasks whose description or notes contain `text` (the tree's find
+    // field); an empty text marks none.
+    void HighlightMatches(const QString& text);
+    // Adds `action` to the list's context menu, below its own items.
+    void AddMenuAction(QAction* action);
 
 signals:
     // A task was added, changed, ticked or removed.
@@ -48,13 +67,21 @@ private:
     [[nodiscard]] bool lvwItemsKeyDown(int key);
     void ToggleSelectedTask();
     void ShowProgress();
+    void MoveSelectedTask(int offset);
+    void MarkMatches();
+    void ShowTaskMenu(const QPoint& position);
     // The selected row; -1 after telling the user that there are no rows or none is selected.
     [[nodiscard]] int RowToActOn(const QString& whenEmpty, const QString& whenNoneSelected);
 
     TWorkspaceState& State;
     TWorkspaceServices& Services;
     QWidget* stsTasks = nullptr;
-    QTreeWidget* lvwItems = nullptr;
+    TReorderList* lvwItems = nullptr;
+    QMenu* mnuTasks = nullptr;
+    QAction* MoveUp1 = nullptr;
+    QAction* MoveDown1 = nullptr;
+    std::string Highlight; // Windows-1252; what HighlightMatches marks
+    const TProject* Shown = nullptr;
     QPushButton* btnAdd = nullptr;
     QPushButton* btnEdit = nullptr;
     QPushButton* btnRemove = nullptr;

@@ -65,7 +65,7 @@ private slots:
         Folder = std::make_unique<TProgramFolder>(Temp->Path());
         Browser.Opened.clear();
         Host = std::make_unique<QWidget>();
-        Pane = new TBannerPanel(Browser, Host.get());
+        Pane = new TBannerPanel(Browser, TASKWREN_PICTURE_HELPER, Host.get());
         auto* layout = new QVBoxLayout(Host.get());
         auto* makeMoney = new QPushButton(QStringLiteral("Make Money"));
         makeMoney->setObjectName(QStringLiteral("btnMakeMoney"));
@@ -168,6 +168,12 @@ private slots:
         QTest::newRow("jpeg claiming 30000 by 30000") << "ad.jpg" << JpegClaiming(30000, 30000) << true;
         QTest::newRow("jpeg claiming 65000 by 20") << "ad.jpg" << JpegClaiming(65000, 20) << true;
         QTest::newRow("gif that is a bmp") << "ad.gif" << bmp << true;
+        // Seconds of decoding at each start, found by StillPicturesFuzz.
+        QByteArray wideGif = QByteArray::fromStdString(TwoFrameGif(6, 4));
+        wideGif[6] = static_cast<char>(0xF9);
+        wideGif[7] = static_cast<char>(0xFF);
+        wideGif[8] = static_cast<char>(0xFB);
+        QTest::newRow("gif on a screen of 65529 by 251") << "ad.gif" << wideGif << true;
         QTest::newRow("wmf garbage") << "ad.wmf" << QByteArray(64, 'x') << true;
         QTest::newRow("emf garbage") << "ad.emf" << QByteArray(64, 'x') << true;
         QTest::newRow("empty file") << "ad.jpg" << QByteArray() << true;
@@ -191,6 +197,17 @@ private slots:
         Show(WithBanner("ad.jpg", "http://ads.example/"));
         QVERIFY(Panel()->isVisible());
         QCOMPARE(Still()->size(), QSize(4096, 8));
+    }
+
+    void theBannerIsCentredWithEachOperandHalvedFirstAndFollowsThePanel()
+    {
+        Temp->Write("banner2.dat", Encoded(RedBlue(105, 41), "BMP"));
+        Show(WithBanner("ad.bmp", "http://ads.example/"));
+        Host->resize(Host->width() + (770 - Panel()->width()), Host->height());
+        QTRY_COMPARE(Panel()->width(), 770);
+        QCOMPARE(Still()->pos(), QPoint(385 - 52, 5)); // not (770 - 105) / 2
+        Host->resize(Host->width() + 201, Host->height());
+        QTRY_COMPARE(Still()->x(), Panel()->width() / 2 - 52);
     }
 
     void aBannerDirectoryInPlaceOfItsFileHidesThePanel()

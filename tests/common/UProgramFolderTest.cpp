@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -136,4 +138,52 @@ TEST(TProgramFolder, LinkToARegularFileIsReadThroughAndALinkToNothingIsNoFile)
     TProgramFolder folder(temp.Path());
     EXPECT_EQ(folder.ReadFile("Hours.dat"), "held elsewhere");
     EXPECT_EQ(folder.ReadFile("categories.dat"), std::nullopt);
+}
+
+// A pid that surely ran no process at the time the test looks: a child that has ended.
+static pid_t EndedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(TProgramFolder, StaleTemporaryFilesOfOurNamesGoWhileLiveOnesAndOthersStay)
+{
+    TTempFolder temp;
+    const std::string dead = std::to_string(EndedProcess());
+    const std::string live = std::to_string(::getppid());
+    const std::vector<std::string> gone{".Hours.dat." + dead + ".3.tmp", ".projects.DAT." + dead + ".0.tmp"};
+    const std::vector<std::string> kept{
+        ".Hours.dat." + live + ".0.tmp",  // another copy may be saving right now
+        ".notes.txt." + dead + ".1.tmp",  // not a file of ours
+        ".Hours.dat." + dead + ".x.tmp",  // not the pattern
+        ".Hours.dat." + dead + ".01.tmp", // likewise
+        "Hours.dat." + dead + ".1.tmp",   // likewise
+        ".Hours.dat.0" + dead + ".1.tmp", // likewise
+        "Hours.dat"};
+    for (const auto& name : gone)
+        temp.Write(name, "partial");
+    for (const auto& name : kept)
+        temp.Write(name, "keep");
+    std::filesystem::create_directory(temp.Path() / (".Hours.dat." + dead + ".9.tmp"));
+
+    const std::string_view names[] = {"Hours.dat", "Projects.dat"};
+    EXPECT_EQ(TProgramFolder(temp.Path()).RemoveStaleTemporaryFiles(names), 2);
+    for (const auto& name : gone)
+        EXPECT_FALSE(temp.Has(name)) << name;
+    for (const auto& name : kept)
+        EXPECT_TRUE(temp.Has(name)) << name;
+    EXPECT_TRUE(temp.Has(".Hours.dat." + dead + ".9.tmp"));
+}
+
+TEST(TProgramFolder, AFileLargerThanTheBoundIsRefusedUnread)
+{
+    TTempFolder temp;
+    temp.Write("banner1.dat", std::string(1001, 'b'));
+    const TProgramFolder folder(temp.Path());
+    EXPECT_EQ(folder.ReadFile("banner1.dat", {}, 1001), std::string(1001, 'b'));
+    EXPECT_THROW(static_cast<void>(folder.ReadFile("banner1.dat", {}, 1000)), EFileError);
 }

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -145,7 +146,7 @@ private slots:
         QStringList items;
         for (QAction* action : menu->actions())
             items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(items, (QStringList{"New Category", "-", "New Project", "Edit", "Delete"}));
+        QCOMPARE(items, (QStringList{"New Category", "-", "New Project", "Edit", "Delete", "-", "Export\u2026"}));
         menu->hide();
     }
 
@@ -162,6 +163,32 @@ private slots:
         QCOMPARE(Fixture->Temp.Read("Hours.dat"),
                  std::string("7/5/2008^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
                              "7/6/2008^9:00 AM^Other day^\r\n"));
+        QVERIFY(Fixture->Messages.Shown.isEmpty());
+    }
+
+    void ctrlEExportsWhatTheTreeSelectsAndCtrlPPrintsWhatTheTabShows()
+    {
+        WriteSampleData();
+        auto window = Open();
+        auto* tree = FindControl<QTreeWidget>(window.get(), "tvwMain");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        Fixture->Dialogs.AnswerOk([](QDialog& dialog) { FindControl<QRadioButton>(&dialog, "rbCsv")->setChecked(true); });
+        Fixture->Files.Answers = {QString::fromStdString(Fixture->Temp.File("out.csv"))};
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(Fixture->Dialogs.Captions, QStringList{"Export"});
+        QVERIFY(Fixture->Files.Suggested.first().endsWith(QStringLiteral("/Web site.csv")));
+        QCOMPARE(Fixture->Temp.Read("out.csv"),
+                 std::string("\xEF\xBB\xBFProject,Category,Done,Description,Notes,Start Date,End Date\r\n"
+                             "Web site,Work,Yes,Buy domain,\"two\r\nlines\",,\r\n"));
+
+        Fixture->Printer.Files = {QString::fromStdString(Fixture->Temp.File("project.pdf")),
+                                  QString::fromStdString(Fixture->Temp.File("day.pdf"))};
+        QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+        FindControl<QTabWidget>(window.get(), "pgcMain")->setCurrentIndex(1);
+        QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(Fixture->Printer.Files.empty());
+        QVERIFY(Fixture->Temp.Read("project.pdf").starts_with("%PDF"));
+        QVERIFY(Fixture->Temp.Read("day.pdf").starts_with("%PDF"));
         QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
 
@@ -296,18 +323,6 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
-    }
-
-    void bannerIsCentredWithEachOperandHalvedFirst()
-    {
-        auto window = Open();
-        auto* panel = FindControl<QWidget>(window.get(), "panBanner");
-        auto* banner = FindControl<QLabel>(window.get(), "imgBanner");
-        banner->resize(105, 41);
-        window->resize(window->width() + (770 - panel->width()), window->height());
-        QTRY_COMPARE(panel->width(), 770);
-        QCOMPARE(banner->x(), 333);
-        QCOMPARE(banner->y(), 65 / 2 - 41 / 2);
     }
 
     void closingWithUnsavedChangesAsksFirstAndClosesOnlyWhenSaved()

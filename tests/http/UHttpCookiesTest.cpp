@@ -43,6 +43,16 @@ TEST(UHttpCookies, DomainAttributeNeverWidensACookieBeyondItsHost)
         EXPECT_EQ(store.HeaderFor(other, "/", Now), "") << other;
 }
 
+TEST(UHttpCookies, ACookieHoldingAControlByteIsRefusedAndNeverReachesARequestHead)
+{
+    THttpCookieStore store;
+    store.Store("h", "/", "sid=1", Now);
+    store.Store("h", "/", "sid=2\rX-Injected: yes", Now);
+    store.Store("h", "/", "a\x01b=3", Now);
+    store.Store("h", "/", "c=4\x7F", Now);
+    EXPECT_EQ(store.HeaderFor("h", "/", Now), "sid=1");
+}
+
 std::string Numbered(const char* prefix, size_t from, size_t to)
 {
     std::string header;

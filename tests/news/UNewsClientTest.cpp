@@ -224,4 +224,15 @@ TEST(UNewsAnswers, ShortRecordsReadTheirMissingFieldsAsEmpty)
     EXPECT_EQ(SplitNewsRecord("1^a^b^c").Published, "b");
 }
 
+// A 2 MB title stalled the news window at each selection and the balloon at start.
+TEST(UNewsAnswers, LongFieldsAreCutBeforeAnythingLaysThemOut)
+{
+    const std::string huge(2'000'000, 'T');
+    const TNewsRecord record = SplitNewsRecord("5^" + huge + "^" + huge);
+    EXPECT_EQ(record.Title, std::string(MaxNewsFieldLength, 'T'));
+    EXPECT_EQ(record.Published.size(), MaxNewsFieldLength);
+    EXPECT_EQ(ParseLastNews("9^" + huge + "\xAFOK").Title, std::string(MaxNewsFieldLength, 'T'));
+    EXPECT_EQ(SplitNewsRecord("5^" + std::string(255, 'x') + "^9 December 2026").Title, std::string(255, 'x'));
+}
+
 } // namespace

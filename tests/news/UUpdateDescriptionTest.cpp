@@ -38,6 +38,10 @@ TEST(UpdateDescription, VersionsCompareAsNumbersRoundedToSinglePrecision)
           TCase{"inf", "2.0", false}, TCase{"nan", "2.0", false}, TCase{"1e3", "2.0", true}, TCase{"-5", "2.0", false},
           TCase{".5", "0.25", true}, TCase{"v3", "2.0", false}})
         EXPECT_EQ(IsNewerVersion(c.Announced, c.Own), c.Newer) << c.Announced << " against " << c.Own;
+    // A hostile description's 900 KB of digits is no version: never asked about, never laid out.
+    EXPECT_TRUE(IsNewerVersion(std::string(29, '0') + "2.5", "2.0"));
+    EXPECT_FALSE(IsNewerVersion(std::string(30, '0') + "2.5", "2.0"));
+    EXPECT_FALSE(IsNewerVersion(std::string(900000, '9'), "2.0"));
 }
 
 TEST(UpdateDescription, TheOfferNamesTheVersionAsWritten)

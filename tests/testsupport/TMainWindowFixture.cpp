@@ -11,6 +11,8 @@ TMainWindowOptions TMainWindowFixture::Options()
     options.Messages = &Messages;
     options.Dialogs = &Dialogs;
     options.Browser = &Browser;
+    options.Files = &Files;
+    options.Printers = &Printer;
     options.UpdateBaseURL = RefusingUpdateDirectory;
     options.Today = [] { return QDate(2008, 7, 5); };
     return options;

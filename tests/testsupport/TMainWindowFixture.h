@@ -6,6 +6,7 @@
 #include "TRecordingBrowser.h"
 #include "TScriptedDialogs.h"
 #include "TScriptedMessages.h"
+#include "TScriptedOutput.h"
 #include "TTempFolder.h"
 #include "app/FMain.h"
 
@@ -24,4 +25,6 @@ struct TMainWindowFixture {
     TScriptedMessages Messages;
     TScriptedDialogs Dialogs;
     TRecordingBrowser Browser;
+    TScriptedFiles Files;
+    TPdfPrinter Printer;
 };

@@ -77,6 +77,22 @@ private slots:
         QVERIFY(view.toPlainText().contains(QStringLiteral("buy")));
         QVERIFY(view.isReadOnly());
     }
+
+    // Unbounded, each of these took minutes to lay out or overflowed the stack.
+    void aHostileDocumentShowsWithinItsBounds()
+    {
+        TRecordingBrowser browser;
+        THtmlView view(browser);
+        view.resize(400, 300);
+        view.show();
+        QString html;
+        for (int i = 0; i < 20; ++i)
+            html += QStringLiteral("<table><tr><td>");
+        for (int i = 0; i < 3000; ++i)
+            html += QStringLiteral("<div>");
+        view.ShowDocument(html + QString(400000, u'w') + QStringLiteral("<p>end"));
+        QVERIFY(view.toPlainText().endsWith(QStringLiteral("end")));
+    }
 };
 
 QTEST_MAIN(THtmlViewTest)

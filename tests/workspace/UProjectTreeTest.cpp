@@ -6,9 +6,11 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 class UProjectTreeTest : public QObject {
     Q_OBJECT
@@ -41,6 +43,15 @@ private:
     }
 
     void Trigger(const char* item) { TriggerAction(Tree->Widget(), item); }
+
+    // The labels of the nodes not hidden, in order.
+    QStringList VisibleNodes() const
+    {
+        QStringList nodes;
+        for (QTreeWidgetItemIterator node(tvwMain, QTreeWidgetItemIterator::NotHidden); *node; ++node)
+            nodes << (*node)->text(0);
+        return nodes;
+    }
 
 private slots:
     void initTestCase() { PinLocaleAndFonts(); }
@@ -189,6 +200,35 @@ private slots:
         QCOMPARE(Fixture->State.Projects->Count(), 0);
         QCOMPARE(Fixture->State.CurrentProject, nullptr);
         QCOMPARE(Rows(), QStringList{"Work: "});
+    }
+
+    void findShowsTheMatchingProjectsWithTheNewOnesAndEscapeShowsAllAgain()
+    {
+        Fixture->State.Projects->Categories.Assign({"Work", "Home"});
+        Fixture->AddProject("Site", "Work")
+            .Tasks.Append("t", std::make_unique<TTask>(false, "a", "Call the BANK", "", ""));
+        Fixture->AddProject("Shop", "Work");
+        Fixture->AddProject("Garden", "Home");
+        Tree->RebuildTree("Shop");
+        QSignalSpy filtered(Tree.get(), &TProjectTree::FilterChanged);
+        Group->show();
+        Trigger("Find1");
+        auto* edtFind = FindControl<QLineEdit>(Group.get(), "edtFind");
+        QTest::keyClicks(edtFind, QStringLiteral("bank"));
+        QCOMPARE(VisibleNodes(), (QStringList{"Work", "Site"}));
+        QCOMPARE(tvwMain->currentItem(), nullptr); // a hidden project is there to edit or delete no more
+        QCOMPARE(Shown.last(), QStringLiteral("-"));
+        QCOMPARE(filtered.last().first().toString(), QStringLiteral("bank"));
+
+        Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Pond")); });
+        Trigger("AddProject1");
+        QCOMPARE(VisibleNodes(), (QStringList{"Work", "Site", "Pond"}));
+        QCOMPARE(tvwMain->currentItem()->text(0), QStringLiteral("Pond"));
+
+        QTest::keyClick(edtFind, Qt::Key_Escape);
+        QVERIFY(edtFind->isHidden());
+        QCOMPARE(VisibleNodes(), (QStringList{"Work", "Site", "Shop", "Pond", "Home", "Garden"}));
+        QCOMPARE(filtered.last().first().toString(), QString());
     }
 
     void editAndDeleteWithNothingSelectedDoNothing()

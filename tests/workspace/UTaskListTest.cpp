@@ -1,8 +1,11 @@
 #include "workspace/UTaskList.h"
 #include "UPinnedSettings.h"
 
+#include "TTempFolder.h"
 #include "TWorkspaceFixture.h"
 #include "UFindControl.h"
+#include "common/UProgramFolder.h"
+#include "ui/TReorderList.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -111,6 +114,30 @@ private slots:
         QTest::keyClick(lvwItems, Qt::Key_Return);
         QCOMPARE(Fixture->Dialogs.Captions, QStringList{"Edit task"});
         QCOMPARE(edited.count(), 3);
+    }
+
+    void movingATaskTakesItsRowAndTheSelectionAlongAndSavesInTheNewOrder()
+    {
+        ShowProject(3, 1); // "Task 0" is done
+        QSignalSpy edited(List.get(), &TTaskList::Edited);
+        lvwItems->setCurrentItem(lvwItems->topLevelItem(0));
+        for (const char* move : {"MoveDown1", "MoveDown1", "MoveDown1", "MoveUp1"}) // the third finds the end
+            TriggerAction(Tab.get(), move);
+        QCOMPARE(lvwItems->currentItem(), lvwItems->topLevelItem(1));
+        QCOMPARE(lvwItems->topLevelItem(1)->checkState(0), Qt::Checked);
+        emit FindControl<TReorderList>(Tab.get(), "lvwItems")->RowDropped(2, 0); // a row dragged to the top
+        QCOMPARE(edited.count(), 4);
+
+        TTempFolder temp;
+        TProgramFolder folder(temp.Path());
+        Fixture->State.Projects->SaveProjects(folder);
+        TProjects saved;
+        saved.LoadProjects(folder);
+        QStringList order;
+        for (int t = 0; t < saved[0].Tasks.Count(); ++t)
+            order << QString::fromStdString(saved[0].Tasks[t].Description) + (saved[0].Tasks[t].Done ? "+" : "");
+        QCOMPARE(order, (QStringList{"Task 2", "Task 1", "Task 0+"}));
+        QCOMPARE(lvwItems->topLevelItem(0)->text(1), QStringLiteral("Task 2"));
     }
 
     void addingNeedsAShownProjectAndLeavesNoRowSelected()

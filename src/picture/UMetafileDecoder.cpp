@@ -1,4 +1,7 @@
-#include "ui/UMetafileDecoder.h"
+#include "picture/UMetafileDecoder.h"
+
+#include "picture/UMetafileRecords.h"
+#include "picture/UPictureAnswer.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -14,7 +17,7 @@
 namespace {
 
 // Pictures larger than this are refused rather than drawn: a banner never is.
-constexpr int LargestSide = 4096;
+constexpr int LargestSide = static_cast<int>(MaxPictureSide);
 
 QImage DrawSvg(const QByteArray& svg)
 {
@@ -44,7 +47,7 @@ struct TWmfApi {
 
 QImage DecodeWmf(std::string_view data)
 {
-    if (data.empty())
+    if (data.empty() || !WmfWithinBounds(data))
         return {};
     // libwmf reads the buffer but takes it without const; it outlives the library's state.
     std::string bytes(data);
@@ -80,7 +83,7 @@ QImage DecodeWmf(std::string_view data)
 
 QImage DecodeEmf(std::string_view data)
 {
-    if (data.empty())
+    if (data.empty() || !EmfWithinBounds(data))
         return {};
     generatorOptions options{};
     options.nameSpace = nullptr;

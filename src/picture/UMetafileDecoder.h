@@ -6,6 +6,8 @@
 
 #include <string_view>
 
-// The picture, or a null image when the data does not draw.
+// The picture, or a null image when the data does not draw or passes the bounds of
+// UMetafileRecords, or the picture those of UPictureAnswer. Only ever run in the helper
+// program: the libraries are not hardened against hostile files.
 QImage DecodeWmf(std::string_view data);
 QImage DecodeEmf(std::string_view data);

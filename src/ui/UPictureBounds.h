@@ -1,0 +1,12 @@
+#pragma once
+// The size refusal in front of Qt's GIF decoder, as in front of libjpeg: a picture wider or
+// higher than a banner ever is never reaches it. A GIF of a few frames on a logical screen
+// of 65529 by 251 pixels kept the decoder busy for seconds at each start.
+
+#include <string_view>
+
+inline constexpr int LargestBannerSide = 4096;
+
+// False for a GIF whose logical screen is wider or higher than LargestBannerSide, and for
+// data too short to say.
+[[nodiscard]] bool GifWithinBounds(std::string_view data);

@@ -1,0 +1,9 @@
+#include "ui/UPrintChooser.h"
+
+#include <QPrintDialog>
+
+bool TQtPrintChooser::ChoosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, Parent);
+    return dialog.exec() == QDialog::Accepted;
+}
