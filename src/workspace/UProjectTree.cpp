@@ -49,8 +49,10 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     tvwMain->setAccessibleName(QStringLiteral("Projects"));
     grpProjects->setFocusProxy(tvwMain);
     tvwMain->setHeaderHidden(true);
-    // A long name scrolls the tree sideways instead of being cut.
-    tvwMain->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A long name scrolls the tree sideways instead of being cut. The column is fitted to the
+    // names when they change or a category opens or closes, not at every layout: measuring
+    // a large planner's names again and again took a fifth of the start-up.
+    tvwMain->header()->setSectionResizeMode(QHeaderView::Interactive);
     tvwMain->header()->setStretchLastSection(false);
     tvwMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvwMain->setIconSize(QSize(16, 16));
@@ -95,6 +97,8 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
 
     connect(tvwMain, &QTreeWidget::currentItemChanged, this,
             Guarded([this](QTreeWidgetItem* node, QTreeWidgetItem*) { tvwMainChange(node); }));
+    for (const auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
+        connect(tvwMain, signal, this, [this] { tvwMain->resizeColumnToContents(0); });
     connect(tvwMain, &QTreeWidget::customContextMenuRequested, this, &TProjectTree::ShowTreeMenu);
     connect(NewCategory1, &QAction::triggered, this, Guarded([this] { NewCategory1Click(); }));
     connect(AddProject1, &QAction::triggered, this, Guarded([this] { btn1Click(); }));
@@ -141,10 +145,9 @@ void TProjectTree::RebuildTree(std::string_view nameToSelect)
     }
     tvwMain->addTopLevelItems(categoryNodes);
     tvwMain->expandAll(); // only categories with projects have anything to expand
-    if (!edtFind->isHidden()) {
-        tvwMain->resizeColumnToContents(0); // a new or renamed project's name fits too
+    tvwMain->resizeColumnToContents(0);
+    if (!edtFind->isHidden())
         ApplyFilter();
-    }
     if (toSelect != nullptr)
         tvwMain->setCurrentItem(toSelect);
 }
@@ -313,9 +316,7 @@ void TProjectTree::DeleteCategory(const QTreeWidgetItem& node)
 
 void TProjectTree::Find1Click()
 {
-    // Measuring every name again after each keystroke would cost more than the search: while
-    // filtering, the column keeps the width that fits all of them.
-    tvwMain->header()->setSectionResizeMode(QHeaderView::Interactive);
+    // While filtering, the column keeps the width that fits all the names.
     edtFind->show();
     edtFind->setFocus();
     edtFind->selectAll();
@@ -328,7 +329,6 @@ void TProjectTree::CloseFind()
     ShownWhileFiltering.clear();
     edtFind->clear(); // shows everything again
     ApplyFilter();    // also when the text was empty, for projects shown while filtering
-    tvwMain->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (treeHadFocus)
         tvwMain->setFocus();
     if (QTreeWidgetItem* node = tvwMain->currentItem())
