@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -98,7 +99,10 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     connect(tvwMain, &QTreeWidget::currentItemChanged, this,
             Guarded([this](QTreeWidgetItem* node, QTreeWidgetItem*) { tvwMainChange(node); }));
     for (const auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
-        connect(tvwMain, signal, this, [this] { tvwMain->resizeColumnToContents(0); });
+        connect(tvwMain, signal, this, [this] {
+            if (!Rebuilding) // a rebuild opens every category, then fits the column once
+                tvwMain->resizeColumnToContents(0);
+        });
     connect(tvwMain, &QTreeWidget::customContextMenuRequested, this, &TProjectTree::ShowTreeMenu);
     connect(NewCategory1, &QAction::triggered, this, Guarded([this] { NewCategory1Click(); }));
     connect(AddProject1, &QAction::triggered, this, Guarded([this] { btn1Click(); }));
@@ -121,6 +125,7 @@ void TProjectTree::AttachNewProjectButton(QPushButton* btn1)
 void TProjectTree::RebuildTree(std::string_view nameToSelect)
 {
     const auto rebuilding = State.HoldChangeHandlers();
+    const QScopedValueRollback<bool> fittingOnce(Rebuilding, true);
     emit ProjectPanelCleared();
     State.ReleaseForSelectionAfterClearing();
     tvwMain->clear();

@@ -85,6 +85,7 @@ private:
     QLineEdit* edtFind = nullptr;
     // Projects created or edited while the tree is filtered, shown until the find field closes.
     std::set<const TProject*> ShownWhileFiltering;
+    bool Rebuilding = false; // RebuildTree runs
     QMenu* mnuTree = nullptr;
     QAction* NewCategory1 = nullptr;
     QAction* AddProject1 = nullptr;
