@@ -72,18 +72,29 @@ std::string EncodeLineBreaks(std::string_view text)
 
 void AppendEncodingLineBreaks(TTextSink& sink, std::string_view text)
 {
+    // The next CR and the next LF are each looked for once and remembered, so that a text of
+    // many breaks of one kind is not scanned again for the other kind at each of them.
+    if (text.empty())
+        return;
+    const char* const end = text.data() + text.size();
+    const auto next = [end](const char* from, char c) {
+        const void* found = std::memchr(from, c, static_cast<std::size_t>(end - from));
+        return found == nullptr ? end : static_cast<const char*>(found);
+    };
+    const char* from = text.data();
+    const char* cr = next(from, CR);
+    const char* lf = next(from, LF);
     for (;;) {
-        const void* cr = std::memchr(text.data(), CR, text.size());
-        const void* lf = std::memchr(text.data(), LF, text.size());
-        if (cr == nullptr && lf == nullptr) {
-            sink.Append(text);
+        const char* const at = std::min(cr, lf);
+        sink.Append(std::string_view(from, static_cast<std::size_t>(at - from)));
+        if (at == end)
             return;
-        }
-        const char* at = static_cast<const char*>(cr == nullptr ? lf : lf == nullptr ? cr : std::min(cr, lf));
-        const auto before = static_cast<std::size_t>(at - text.data());
-        sink.Append(text.substr(0, before));
-        sink.Append(*at == CR ? "\xA5\xA5" : "\xA7\xA7");
-        text.remove_prefix(before + 1);
+        sink.Append(at == cr ? "\xA5\xA5" : "\xA7\xA7");
+        from = at + 1;
+        if (at == cr)
+            cr = next(from, CR);
+        else
+            lf = next(from, LF);
     }
 }
 
