@@ -1,6 +1,6 @@
 // libFuzzer target: the banner formats Qt decodes in the program, chosen by the first byte:
-// BMP and ICO as still pictures, GIF behind its size refusal as the animation plays it,
-// frame after frame. No crash and no hang.
+// BMP and ICO as still pictures, GIF as the animation plays it, frame after frame, each behind
+// its size refusal. No crash and no hang.
 
 #include "ui/UPictureBounds.h"
 
@@ -26,16 +26,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 1)
         return 0;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     switch (data[0] % 3) {
     case 0:
-        static_cast<void>(QImage::fromData(bytes, "BMP"));
+        static_cast<void>(DecodeStillWithinBounds(view, "BMP"));
         break;
     case 1:
-        static_cast<void>(QImage::fromData(bytes, "ICO"));
+        static_cast<void>(DecodeStillWithinBounds(view, "ICO"));
         break;
     default: {
-        if (!GifWithinBounds(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        if (!GifWithinBounds(view))
             break;
         QBuffer buffer;
         buffer.setData(bytes);

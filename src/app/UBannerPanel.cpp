@@ -33,12 +33,11 @@ const QString DefaultLinkAddress = QStringLiteral("http://www.google.com/");
 
 QImage DecodeStill(TBannerFormat format, const std::string& data, const std::filesystem::path& pictureHelper)
 {
-    const auto bytes = QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
     switch (format) {
     case TBannerFormat::Bitmap:
-        return QImage::fromData(bytes, "BMP");
+        return DecodeStillWithinBounds(data, "BMP");
     case TBannerFormat::Icon:
-        return QImage::fromData(bytes, "ICO");
+        return DecodeStillWithinBounds(data, "ICO");
     case TBannerFormat::Jpeg:
         return DecodeJpeg(data);
     case TBannerFormat::Wmf:

@@ -220,8 +220,8 @@ std::string_view OlderReports(std::size_t room)
     ::close(fd);
     std::string_view older(OlderLog, length);
     if (length != static_cast<std::size_t>(info.st_size)) {
-        const std::size_t lastStart = older.rfind(CrashReportHeaderStart);
-        older = older.substr(0, lastStart == std::string_view::npos ? 0 : lastStart);
+        const std::size_t lastStart = older.rfind(CrashReportBoundary);
+        older = older.substr(0, lastStart == std::string_view::npos ? 0 : lastStart + 1);
     }
     return older;
 }
@@ -241,8 +241,8 @@ bool WriteToLog()
     if (fd < 0)
         return false;
     const std::string_view report = Report.Text();
-    bool written = WriteAll(fd, report) && WriteAll(fd, OlderReports(MaxCrashLogBytes - report.size())) &&
-        ::fsync(fd) == 0;
+    bool written =
+        WriteAll(fd, report) && WriteAll(fd, OlderReports(MaxCrashLogBytes - report.size())) && ::fsync(fd) == 0;
     written = ::close(fd) == 0 && written;
     if (written && ::renameat(FolderFd, name, FolderFd, CrashLogName.data()) == 0)
         return true;

@@ -26,9 +26,9 @@ std::optional<std::string> TakeUnofferedCrashReport(TProgramFolder& folder)
             return std::nullopt;
         folder.WriteFile(CrashLogName, MarkedOffered(*log));
         const std::size_t start = NewCrashReportHeader.size();
-        const std::size_t next = log->find(CrashReportHeaderStart, start); // the report before it
+        const std::size_t next = log->find(CrashReportBoundary, start - 1); // the report before it
         return std::string(OfferedCrashReportHeader) +
-            log->substr(start, next == std::string::npos ? std::string::npos : next - start);
+            log->substr(start, next == std::string::npos ? std::string::npos : next + 1 - start);
     } catch (const EFileError&) {
         return std::nullopt;
     }

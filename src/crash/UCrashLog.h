@@ -14,8 +14,9 @@ inline constexpr std::string_view CrashLogName = "crash.log";
 inline constexpr std::size_t MaxCrashLogBytes = 64 * 1024 - 1;
 inline constexpr std::string_view NewCrashReportHeader = "=== Taskwren crash report (new) ===\n";
 inline constexpr std::string_view OfferedCrashReportHeader = "=== Taskwren crash report ===\n";
-// What every header starts with, offered or not.
-inline constexpr std::string_view CrashReportHeaderStart = "=== Taskwren crash report";
+// Where a report begins, offered or not: a header at the start of a line. A message inside a
+// report may hold the header's words, but never a line break.
+inline constexpr std::string_view CrashReportBoundary = "\n=== Taskwren crash report";
 
 // The newest report when no start has offered it yet, with the header of an offered one. The
 // log is first rewritten with every report marked offered; when that fails (a folder that

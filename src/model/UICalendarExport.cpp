@@ -23,11 +23,6 @@ struct TComponentDeleter {
 };
 using TComponent = std::unique_ptr<icalcomponent, TComponentDeleter>;
 
-std::string Utf8(std::string_view windows1252)
-{
-    return Windows1252ToUtf8(windows1252);
-}
-
 icaltimetype DateValue(const TCalendarDay& day)
 {
     icaltimetype date = icaltime_null_date();
@@ -92,7 +87,7 @@ TComponent TCalendarWriter::NewItem(icalcomponent* component, const std::string&
     TComponent item(component);
     icalcomponent_add_property(item.get(), icalproperty_new_uid(uid.c_str()));
     icalcomponent_add_property(item.get(), icalproperty_new_dtstamp(Stamp));
-    icalcomponent_add_property(item.get(), icalproperty_new_summary(Utf8(summary).c_str()));
+    icalcomponent_add_property(item.get(), icalproperty_new_summary(Windows1252ToUtf8(summary).c_str()));
     return item;
 }
 
@@ -129,7 +124,7 @@ void TCalendarWriter::AddProject(const TProject& project)
         icalcomponent_add_property(
             taskTodo.get(), icalproperty_new_status(task.Done ? ICAL_STATUS_COMPLETED : ICAL_STATUS_NEEDSACTION));
         if (!notes.empty()) // libical writes a CR LF break as an escaped line break
-            icalcomponent_add_property(taskTodo.get(), icalproperty_new_description(Utf8(notes).c_str()));
+            icalcomponent_add_property(taskTodo.get(), icalproperty_new_description(Windows1252ToUtf8(notes).c_str()));
         Append(std::move(taskTodo));
     }
 }

@@ -36,8 +36,17 @@ TTextFinder::TTextFinder(std::string_view text)
             RareBytes[RareByteCount++] = static_cast<char>(byte);
 }
 
+TTextFinder TTextFinder::Nothing()
+{
+    TTextFinder finder({});
+    finder.FindsNothing = true;
+    return finder;
+}
+
 bool TTextFinder::FoundIn(std::string_view text) const
 {
+    if (FindsNothing)
+        return false;
     if (Folded.empty())
         return true;
     if (text.size() < Folded.size())

@@ -12,9 +12,11 @@ class TTask;
 class TTextFinder {
 public:
     explicit TTextFinder(std::string_view text);
+    // Finds nothing: for a text typed with characters that no planner text can hold.
+    static TTextFinder Nothing();
 
     // True for an empty text, which every text contains.
-    [[nodiscard]] bool Empty() const { return Folded.empty(); }
+    [[nodiscard]] bool Empty() const { return Folded.empty() && !FindsNothing; }
     [[nodiscard]] bool FoundIn(std::string_view text) const;
 
 private:
@@ -22,6 +24,7 @@ private:
     std::size_t Rare = 0; // the place in it of the letter least likely in a text
     char RareBytes[2]{};  // the bytes whose lower case is that letter
     int RareByteCount = 0;
+    bool FindsNothing = false;
 };
 
 // The task's description or notes contain the text.

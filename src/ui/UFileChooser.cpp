@@ -8,8 +8,10 @@ QString TQtFileChooser::ChooseSaveFile(const QString& caption, const QString& su
     QFileDialog dialog(Parent, caption, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The suffix is added before the dialog checks for an existing file, so that the file
-    // the question names is the one that is replaced.
+    // Qt's own dialog adds the suffix before it checks for an existing file, so that the file
+    // its question names is the one that is replaced; a desktop's dialog would check the name
+    // as typed and let "plan" replace "plan.ics" unasked.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted)
         return {};

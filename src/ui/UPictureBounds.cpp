@@ -1,5 +1,8 @@
 #include "ui/UPictureBounds.h"
 
+#include <QBuffer>
+#include <QImageReader>
+
 namespace {
 
 int Read16(std::string_view data, std::size_t at)
@@ -13,4 +16,17 @@ bool GifWithinBounds(std::string_view data)
 {
     // Signature and version (6 bytes), then the logical screen's width and height.
     return data.size() >= 10 && Read16(data, 6) <= LargestBannerSide && Read16(data, 8) <= LargestBannerSide;
+}
+
+QImage DecodeStillWithinBounds(std::string_view data, const char* format)
+{
+    QBuffer buffer;
+    buffer.setData(data.data(), static_cast<qsizetype>(data.size()));
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size(); // from the header alone
+    if (!size.isValid() || size.width() > LargestBannerSide || size.height() > LargestBannerSide)
+        return {};
+    return reader.read();
 }

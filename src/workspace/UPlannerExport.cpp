@@ -107,7 +107,8 @@ void TPlannerExport::Export(const TExportScope& offered)
     }
     if (hoursLeftOut > 0)
         Services.Messages.Inform(
-            QStringLiteral("%1 actions of the calendar were not exported: their day is not a date under the "
-                           "current date settings.")
-                .arg(hoursLeftOut));
+            (hoursLeftOut == 1 ? QStringLiteral("1 action of the calendar was not exported: its day or hour")
+                               : QStringLiteral("%1 actions of the calendar were not exported: their day or hour")
+                                     .arg(hoursLeftOut)) +
+            QStringLiteral(" cannot be read under the current date settings."));
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-void Print(QTextDocument& document, TPrintChooser& printers)
+void Print(QTextDocument& document, TPrintChooser& printers, TMessageService& messages)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
@@ -19,6 +19,9 @@ void Print(QTextDocument& document, TPrintChooser& printers)
         return;
     const TWaitCursor printing;
     document.print(&printer);
+    // Printing to a folder that cannot be written, or a printer that fails, says nothing itself.
+    if (printer.printerState() == QPrinter::Error)
+        messages.Warn(QStringLiteral("The printout could not be made."));
 }
 
 } // namespace
@@ -38,10 +41,10 @@ void TPlannerPrint::PrintProject(const TProject* shown)
         Services.Messages.Inform(QStringLiteral("Please select a project to print!"));
         return;
     }
-    Print(*ProjectDocument(*shown), Printers);
+    Print(*ProjectDocument(*shown), Printers, Services.Messages);
 }
 
 void TPlannerPrint::PrintDay(const QDate& date)
 {
-    Print(*DayDocument(date, *State.Hours), Printers);
+    Print(*DayDocument(date, *State.Hours), Printers, Services.Messages);
 }

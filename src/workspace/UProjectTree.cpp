@@ -2,7 +2,6 @@
 
 #include "model/UCategories.h"
 #include "model/UProjects.h"
-#include "model/UTextFinder.h"
 #include "ui/UAnsiText.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
@@ -11,6 +10,7 @@
 #include "ui/UWidgets.h"
 #include "workspace/FCategory.h"
 #include "workspace/FNewProject.h"
+#include "workspace/UFindText.h"
 #include "workspace/UWorkspace.h"
 
 #include <QGroupBox>
@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -329,12 +330,15 @@ void TProjectTree::Find1Click()
 
 void TProjectTree::CloseFind()
 {
-    const bool treeHadFocus = edtFind->hasFocus();
+    const bool findHadFocus = edtFind->hasFocus();
     edtFind->hide();
     ShownWhileFiltering.clear();
-    edtFind->clear(); // shows everything again
-    ApplyFilter();    // also when the text was empty, for projects shown while filtering
-    if (treeHadFocus)
+    {
+        const QSignalBlocker once(edtFind); // the filter runs below, also when the text was empty
+        edtFind->clear();
+    }
+    ApplyFilter(); // shows everything again
+    if (findHadFocus)
         tvwMain->setFocus();
     if (QTreeWidgetItem* node = tvwMain->currentItem())
         tvwMain->scrollToItem(node);
@@ -359,7 +363,7 @@ bool TProjectTree::edtFindKeyDown(int key)
 void TProjectTree::ApplyFilter()
 {
     const QString text = edtFind->text();
-    const TTextFinder finder(QStringToAnsi(text));
+    const TTextFinder finder = FinderFor(text);
     const TProjects& projects = *State.Projects;
     for (int c = 0; c < tvwMain->topLevelItemCount(); ++c) {
         QTreeWidgetItem* categoryNode = tvwMain->topLevelItem(c);

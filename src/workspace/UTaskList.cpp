@@ -2,7 +2,6 @@
 
 #include "common/UUtils.h"
 #include "model/UProjects.h"
-#include "model/UTextFinder.h"
 #include "model/UTextLines.h"
 #include "ui/TElidedLabel.h"
 #include "ui/TReorderList.h"
@@ -12,6 +11,7 @@
 #include "ui/UMessageService.h"
 #include "ui/UWidgets.h"
 #include "workspace/FTask.h"
+#include "workspace/UFindText.h"
 #include "workspace/UWorkspace.h"
 
 #include <QGridLayout>
@@ -358,7 +358,7 @@ void TTaskList::MoveTask(int from, int to)
 
 void TTaskList::HighlightMatches(const QString& text)
 {
-    Highlight = QStringToAnsi(text);
+    Highlight = FinderFor(text);
     MarkMatches();
 }
 
@@ -366,9 +366,9 @@ void TTaskList::MarkMatches()
 {
     if (State.CurrentProject == nullptr || lvwItems->topLevelItemCount() != State.CurrentProject->Tasks.Count())
         return;
-    const TTextFinder finder(Highlight);
     for (int t = 0; t < lvwItems->topLevelItemCount(); ++t)
-        SetBold(*lvwItems->topLevelItem(t), !finder.Empty() && TaskMatches(State.CurrentProject->Tasks[t], finder));
+        SetBold(*lvwItems->topLevelItem(t),
+                !Highlight.Empty() && TaskMatches(State.CurrentProject->Tasks[t], Highlight));
 }
 
 void TTaskList::AddMenuAction(QAction* action)

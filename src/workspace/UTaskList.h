@@ -2,9 +2,11 @@
 // The task list of the current project on the "Tasks" tab, its three buttons, and the
 // details panel above the work area with the progress gauge.
 
+#include "model/UTextFinder.h"
+
 #include <QObject>
 
-#include <string>
+#include <string_view>
 
 class QAction;
 class QMenu;
@@ -80,7 +82,7 @@ private:
     QMenu* mnuTasks = nullptr;
     QAction* MoveUp1 = nullptr;
     QAction* MoveDown1 = nullptr;
-    std::string Highlight; // Windows-1252; what HighlightMatches marks
+    TTextFinder Highlight{std::string_view{}}; // what HighlightMatches marks
     const TProject* Shown = nullptr;
     QPushButton* btnAdd = nullptr;
     QPushButton* btnEdit = nullptr;

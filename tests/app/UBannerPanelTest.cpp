@@ -168,6 +168,10 @@ private slots:
         QTest::newRow("jpeg claiming 30000 by 30000") << "ad.jpg" << JpegClaiming(30000, 30000) << true;
         QTest::newRow("jpeg claiming 65000 by 20") << "ad.jpg" << JpegClaiming(65000, 20) << true;
         QTest::newRow("gif that is a bmp") << "ad.gif" << bmp << true;
+        QByteArray wideBmp = bmp;
+        wideBmp[18] = static_cast<char>(30000 & 0xFF); // the width, little-endian
+        wideBmp[19] = static_cast<char>(30000 >> 8);
+        QTest::newRow("bmp claiming 30000 by 8") << "ad.bmp" << wideBmp << true;
         // Seconds of decoding at each start, found by StillPicturesFuzz.
         QByteArray wideGif = QByteArray::fromStdString(TwoFrameGif(6, 4));
         wideGif[6] = static_cast<char>(0xF9);

@@ -3,11 +3,11 @@
 
 #include "TMainWindowFixture.h"
 #include "UFindControl.h"
-#include "model/UHours.h"
-#include "model/UProjects.h"
 #include "http/TUnacceptingListener.h"
 #include "http/UHttp.h"
 #include "http/UHttpError.h"
+#include "model/UHours.h"
+#include "model/UProjects.h"
 
 #include <QCalendarWidget>
 #include <QHeaderView>
@@ -45,23 +45,26 @@ private:
             };
         return options;
     }
-    std::unique_ptr<TfrmMain> Create(const std::string& welcomeText = "") { return Fixture->Create(Options(welcomeText)); }
+    std::unique_ptr<TfrmMain> Create(const std::string& welcomeText = "")
+    {
+        return Fixture->Create(Options(welcomeText));
+    }
     std::unique_ptr<TfrmMain> Open(const std::string& welcomeText = "") { return Fixture->Open(Options(welcomeText)); }
 
     void WriteSampleData()
     {
         Fixture->Temp.Write("categories.dat", "Work\r\nHome\r\n");
         Fixture->Temp.Write("projects.dat",
-                    "Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"
-                    "^True^,^Buy domain^,^two\xA5\xA5\xA7\xA7lines^,^^,^^\r\n"
-                    "EndProject\r\n"
-                    "Header^Garden^Home^^^\r\n"
-                    "EndProject\r\n"
-                    "Header^Hidden^Nowhere^^^\r\n"
-                    "EndProject\r\n");
+                            "Header^Web site^Work^ 7/ 5/2008^ 7/31/2008^\r\n"
+                            "^True^,^Buy domain^,^two\xA5\xA5\xA7\xA7lines^,^^,^^\r\n"
+                            "EndProject\r\n"
+                            "Header^Garden^Home^^^\r\n"
+                            "EndProject\r\n"
+                            "Header^Hidden^Nowhere^^^\r\n"
+                            "EndProject\r\n");
         Fixture->Temp.Write("Hours.dat",
-                    "7/5/2008^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
-                    "7/6/2008^9:00 AM^Other day^\r\n");
+                            "7/5/2008^9:00 am^Call the bank\xA5\xA5\xA7\xA7soon^\r\n"
+                            "7/6/2008^9:00 AM^Other day^\r\n");
     }
 
 private slots:
@@ -84,7 +87,8 @@ private slots:
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsMain"));
         QCOMPARE(window->windowHandle()->title(), QStringLiteral("Taskwren"));
         QCOMPARE(window->findChild<QTextBrowser*>(QStringLiteral("prfWelcome")), nullptr);
-        QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcMain")->currentWidget()->objectName(), QStringLiteral("stsTasks"));
+        QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcMain")->currentWidget()->objectName(),
+                 QStringLiteral("stsTasks"));
         QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
 
@@ -172,7 +176,8 @@ private slots:
         auto window = Open();
         auto* tree = FindControl<QTreeWidget>(window.get(), "tvwMain");
         tree->setCurrentItem(tree->topLevelItem(0)->child(0));
-        Fixture->Dialogs.AnswerOk([](QDialog& dialog) { FindControl<QRadioButton>(&dialog, "rbCsv")->setChecked(true); });
+        Fixture->Dialogs.AnswerOk(
+            [](QDialog& dialog) { FindControl<QRadioButton>(&dialog, "rbCsv")->setChecked(true); });
         Fixture->Files.Answers = {QString::fromStdString(Fixture->Temp.File("out.csv"))};
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(Fixture->Dialogs.Captions, QStringList{"Export"});
@@ -190,6 +195,10 @@ private slots:
         QVERIFY(Fixture->Temp.Read("project.pdf").starts_with("%PDF"));
         QVERIFY(Fixture->Temp.Read("day.pdf").starts_with("%PDF"));
         QVERIFY(Fixture->Messages.Shown.isEmpty());
+
+        Fixture->Printer.Files = {QString::fromStdString(Fixture->Temp.File("missing/day.pdf"))};
+        QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(Fixture->Messages.Texts(), QStringList{"The printout could not be made."});
     }
 
     void saveButtonCreatesTheFilesInAnEmptyFolder()
@@ -209,7 +218,8 @@ private slots:
         QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnSave"), Qt::LeftButton);
         QCOMPARE(Fixture->Messages.Shown.size(), 1);
         QCOMPARE(Fixture->Messages.Shown.first().Kind, TMsgKind::Warning);
-        QCOMPARE(Fixture->Messages.Shown.first().Text, QStringLiteral("Cannot replace \"Projects.dat\": Not a regular file"));
+        QCOMPARE(Fixture->Messages.Shown.first().Text,
+                 QStringLiteral("Cannot replace \"Projects.dat\": Not a regular file"));
         QVERIFY(Fixture->Temp.Has("categories.dat"));
         QVERIFY(!Fixture->Temp.Has("Hours.dat"));
         // The program goes on: a later save works once the obstacle is gone.
@@ -225,7 +235,8 @@ private slots:
         std::filesystem::remove(Fixture->Temp.Path() / "categories.dat");
         std::filesystem::create_directory(Fixture->Temp.Path() / "categories.dat");
         auto window = Open();
-        QCOMPARE(Fixture->Messages.Texts(), QStringList{QStringLiteral("Cannot read \"categories.dat\": Not a regular file")});
+        QCOMPARE(Fixture->Messages.Texts(),
+                 QStringList{QStringLiteral("Cannot read \"categories.dat\": Not a regular file")});
         QCOMPARE(FindControl<QTreeWidget>(window.get(), "tvwMain")->topLevelItemCount(), 0); // no categories
         QCOMPARE(FindControl<QTreeWidget>(window.get(), "lvwToDo")->topLevelItem(8)->text(1),
                  QStringLiteral("Call the bank  soon"));
@@ -261,8 +272,9 @@ private slots:
         auto* pages = FindControl<QTabWidget>(window.get(), "pgcPrinc");
         QVERIFY(pages->tabBar()->isHidden());
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("stsWelcome"));
-        QVERIFY(
-            FindControl<QTextBrowser>(window.get(), "prfWelcome")->toPlainText().contains(QStringLiteral("Welcome reader")));
+        QVERIFY(FindControl<QTextBrowser>(window.get(), "prfWelcome")
+                    ->toPlainText()
+                    .contains(QStringLiteral("Welcome reader")));
         QVERIFY(FindControl<QTextBrowser>(window.get(), "prfWelcome")->isReadOnly());
         auto* timer2 = FindControl<QTimer>(window.get(), "Timer2");
         QVERIFY(!timer2->isActive()); // so no check can come while the welcome page shows
@@ -283,7 +295,8 @@ private slots:
         QTimer::singleShot(0, thanks, [thanks] { thanks->click(); }); // runs inside the show steps
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
+        QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(),
+                 QStringLiteral("stsMain"));
         QTRY_COMPARE(checks.count(), 1);
         thanks->click();
         QVERIFY(!FindControl<QTimer>(window.get(), "Timer2")->isActive());
@@ -322,7 +335,8 @@ private slots:
         window->hide();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(), QStringLiteral("stsMain"));
+        QCOMPARE(FindControl<QTabWidget>(window.get(), "pgcPrinc")->currentWidget()->objectName(),
+                 QStringLiteral("stsMain"));
     }
 
     void closingWithUnsavedChangesAsksFirstAndClosesOnlyWhenSaved()
@@ -475,7 +489,8 @@ private slots:
             Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Site")); });
             QTest::mouseClick(FindControl<QPushButton>(window.get(), "btn1"), Qt::LeftButton);
             QCOMPARE(FindControl<QLabel>(window.get(), "lblProjName")->text(), QStringLiteral("Project Name:  Site"));
-            Fixture->Dialogs.AnswerOk([](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Buy domain")); });
+            Fixture->Dialogs.AnswerOk(
+                [](QDialog& dialog) { SetField(dialog, "edtName", QStringLiteral("Buy domain")); });
             QTest::mouseClick(FindControl<QPushButton>(window.get(), "btnAdd"), Qt::LeftButton);
             auto* tasks = FindControl<QTreeWidget>(window.get(), "lvwItems");
             QCOMPARE(tasks->topLevelItemCount(), 1);

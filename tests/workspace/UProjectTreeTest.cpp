@@ -225,10 +225,23 @@ private slots:
         QCOMPARE(VisibleNodes(), (QStringList{"Work", "Site", "Pond"}));
         QCOMPARE(tvwMain->currentItem()->text(0), QStringLiteral("Pond"));
 
+        const auto filteredBefore = filtered.count();
         QTest::keyClick(edtFind, Qt::Key_Escape);
         QVERIFY(edtFind->isHidden());
         QCOMPARE(VisibleNodes(), (QStringList{"Work", "Site", "Shop", "Pond", "Home", "Garden"}));
+        QCOMPARE(filtered.count(), filteredBefore + 1);
         QCOMPARE(filtered.last().first().toString(), QString());
+    }
+
+    void aCharacterNoPlannerTextCanHoldFindsNothing()
+    {
+        Fixture->State.Projects->Categories.Assign({"Work"});
+        Fixture->AddProject("Why?", "Work");
+        Tree->RebuildTree("");
+        Group->show();
+        Trigger("Find1");
+        FindControl<QLineEdit>(Group.get(), "edtFind")->setText(QStringLiteral("\u03A9")); // not "?"
+        QCOMPARE(VisibleNodes(), QStringList());
     }
 
     void editAndDeleteWithNothingSelectedDoNothing()
