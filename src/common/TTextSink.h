@@ -19,6 +19,8 @@ public:
 
     void Append(std::string_view bytes)
     {
+        if (bytes.empty()) // an empty view may point nowhere
+            return;
         if (bytes.size() > sizeof Buffer - Used) {
             Drain();
             if (bytes.size() > sizeof Buffer) {

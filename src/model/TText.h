@@ -38,6 +38,8 @@ public:
     [[nodiscard]] static TText Borrow(std::string_view bytes) noexcept
     {
         TText text;
+        if (bytes.empty())
+            return text; // an empty view may have no bytes at all; the empty text always has
         text.Data = bytes.data();
         text.Bits = bytes.size() << 1;
         return text;
