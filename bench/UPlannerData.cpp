@@ -39,7 +39,7 @@ void FillPlanner(TProjects& projects, THours& hours, int hourEntries)
                 description,
                 std::make_unique<TTask>(t % 3 == 0, description, Words(random, 8), " 7/ 6/2008", " 8/ 1/2008"));
         }
-        std::string name = project->Name;
+        TText name = project->Name;
         projects.Append(std::move(name), std::move(project));
     }
     for (int h = 0; h < hourEntries; ++h) {

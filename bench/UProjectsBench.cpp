@@ -1,4 +1,5 @@
-// Loading and saving a large planner: 2,000 projects of 50 tasks and 100,000 hour entries.
+// Loading and saving a large planner: 2,000 projects of 50 tasks and 100,000 hour entries;
+// and the memory that files of tiny records take.
 
 #include "UPlannerData.h"
 #include "UResidentBytes.h"
@@ -14,12 +15,15 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -47,6 +51,43 @@ const TDataSet& DataSet()
 {
     static const TDataSet data;
     return data;
+}
+
+// A projects file of a million one-character tasks in one project, and a categories file of
+// a million blank lines, each in a folder of its own: the records that cost most beside their bytes.
+class TTinyRecords {
+public:
+    TTinyRecords()
+    {
+        Root = std::filesystem::temp_directory_path() / ("taskwren-tiny-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(Root / "tasks");
+        std::filesystem::create_directories(Root / "categories");
+        std::ofstream tasks(Root / "tasks" / "Projects.dat", std::ios::binary);
+        tasks << "Header^Tiny^^^^\r\n";
+        for (int i = 0; i < 1000000; ++i)
+            tasks << "^False^,^" << static_cast<char>('a' + i % 26) << "^,^^,^^,^^\r\n";
+        tasks << "EndProject\r\n";
+        std::ofstream categories(Root / "categories" / "categories.dat", std::ios::binary);
+        for (int i = 0; i < 1000000; ++i)
+            categories << "\r\n";
+    }
+    ~TTinyRecords() { std::filesystem::remove_all(Root); }
+
+    std::filesystem::path Root;
+};
+
+const TTinyRecords& TinyRecords()
+{
+    static const TTinyRecords data;
+    return data;
+}
+
+std::uintmax_t FolderBytes(const std::filesystem::path& folder)
+{
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        bytes += entry.file_size();
+    return bytes;
 }
 
 void Load(const TProgramFolder& folder, TProjects& projects, THours& hours)
@@ -92,7 +133,7 @@ void BM_HourKeyLookup(benchmark::State& state)
     FillPlanner(projects, hours);
     std::vector<std::string> keys;
     for (int i = 0; i < 1024; ++i)
-        keys.push_back(hours.Label((i * 97) % hours.Count()));
+        keys.emplace_back(hours.Label((i * 97) % hours.Count()));
     keys.push_back("no such day-1:00 AM");
     std::size_t next = 0;
     for (auto _ : state) {
@@ -123,13 +164,44 @@ void BM_FindInPlanner(benchmark::State& state)
 }
 BENCHMARK(BM_FindInPlanner)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// The resident memory a load adds to an empty start, measured in a fresh process so that no
-// memory freed earlier is reused.
-void BM_LoadResidentGrowth(benchmark::State& state)
+// Saving beside what copying the same files and flushing them to disk costs, as a ratio of
+// medians over alternating runs.
+void BM_SaveBesideCopyAndSync(benchmark::State& state)
 {
     const TDataSet& data = DataSet();
+    TProgramFolder folder(data.Folder);
+    TProjects projects;
+    THours hours;
+    Load(folder, projects, hours);
+    const std::filesystem::path copies = data.Folder / "copies";
+    std::filesystem::create_directories(copies);
+    const std::string copy = "cd '" + data.Folder.string() + "' && cp categories.dat Projects.dat Hours.dat '" +
+        copies.string() + "' && sync";
+    std::vector<double> save, copied;
+    for (auto _ : state) {
+        auto begin = std::chrono::steady_clock::now();
+        SaveAll(projects, hours, folder, TUnreadDataFiles{});
+        save.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+        begin = std::chrono::steady_clock::now();
+        if (std::system(copy.c_str()) != 0)
+            state.SkipWithError("cp failed");
+        copied.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+    }
+    std::filesystem::remove_all(copies);
+    std::sort(save.begin(), save.end());
+    std::sort(copied.begin(), copied.end());
+    state.counters["save_ms"] = save[save.size() / 2] * 1e3;
+    state.counters["cp_sync_ms"] = copied[copied.size() / 2] * 1e3;
+    state.counters["save_x_cp_sync"] = save[save.size() / 2] / copied[copied.size() / 2];
+}
+BENCHMARK(BM_SaveBesideCopyAndSync)->Unit(benchmark::kMillisecond)->Iterations(7)->UseRealTime();
+
+// The resident memory a load of `folder` adds to an empty start, measured in a fresh process
+// so that no memory freed earlier is reused.
+void ResidentGrowth(benchmark::State& state, const std::filesystem::path& folder)
+{
     const std::string command =
-        "/proc/" + std::to_string(::getpid()) + "/exe --resident-growth '" + data.Folder.string() + "'";
+        "/proc/" + std::to_string(::getpid()) + "/exe --resident-growth '" + folder.string() + "'";
     double growth = 0;
     for (auto _ : state) {
         FILE* child = ::popen(command.c_str(), "r");
@@ -139,9 +211,26 @@ void BM_LoadResidentGrowth(benchmark::State& state)
             ::pclose(child);
     }
     state.counters["resident_growth_MB"] = growth / 1e6;
-    state.counters["growth_per_file_byte"] = growth / static_cast<double>(data.Bytes);
+    state.counters["growth_per_file_byte"] = growth / static_cast<double>(FolderBytes(folder));
+}
+
+void BM_LoadResidentGrowth(benchmark::State& state)
+{
+    ResidentGrowth(state, DataSet().Folder);
 }
 BENCHMARK(BM_LoadResidentGrowth)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_MillionOneCharacterTasksResidentGrowth(benchmark::State& state)
+{
+    ResidentGrowth(state, TinyRecords().Root / "tasks");
+}
+BENCHMARK(BM_MillionOneCharacterTasksResidentGrowth)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_MillionBlankCategoriesResidentGrowth(benchmark::State& state)
+{
+    ResidentGrowth(state, TinyRecords().Root / "categories");
+}
+BENCHMARK(BM_MillionBlankCategoriesResidentGrowth)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int MeasureResidentGrowth(const char* path)
 {

@@ -1,16 +1,10 @@
 // The workspace with a large planner (2,000 projects of 50 tasks, 100,000 hour entries):
 // rebuilding the tree, showing a project of 10,000 tasks, refreshing the day at 100 and at
-// 100,000 entries; and the start-up to the shown window beside a bare window of the same
-// size, each in a fresh process, with the resident memory the data adds.
+// 100,000 entries. The start-up is UStartupBench's.
 
 #include "UPlannerData.h"
-#include "UResidentBytes.h"
-#include "app/FMain.h"
-#include "common/UProgramFolder.h"
-#include "model/UDataFiles.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
-#include "model/USaveAll.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UMessageService.h"
 #include "workspace/UDayPlanner.h"
@@ -20,19 +14,13 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -138,97 +126,11 @@ void BM_RefreshDayActions(benchmark::State& state)
 }
 BENCHMARK(BM_RefreshDayActions)->Arg(100)->Arg(BenchHourEntries)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// Runs this program again as `mode` on `folder`: the seconds from its launch (loading the
-// libraries included) until its window showed, and the resident bytes it then held.
-bool Measure(const std::string& mode, const std::string& folder, double& seconds, double& resident)
-{
-    const std::string command = "/proc/" + std::to_string(::getpid()) + "/exe " + mode + " '" + folder + "'";
-    QElapsedTimer clock;
-    clock.start();
-    FILE* child = ::popen(command.c_str(), "r");
-    if (child == nullptr)
-        return false;
-    const bool read = std::fscanf(child, "%lf", &resident) == 1;
-    seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    return ::pclose(child) == 0 && read;
-}
-
-struct TStartupData {
-    TStartupData()
-    {
-        Empty = std::filesystem::temp_directory_path() / ("taskwren-bench-empty-" + std::to_string(::getpid()));
-        Full = std::filesystem::temp_directory_path() / ("taskwren-bench-full-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(Empty);
-        std::filesystem::create_directories(Full);
-        TProgramFolder folder(Full);
-        TProjects projects;
-        THours hours;
-        FillPlanner(projects, hours);
-        SaveAll(projects, hours, folder, TUnreadDataFiles{});
-        for (const char* name : {"categories.dat", "Projects.dat", "Hours.dat"})
-            Bytes += static_cast<double>(std::filesystem::file_size(Full / name));
-    }
-    ~TStartupData()
-    {
-        std::filesystem::remove_all(Empty);
-        std::filesystem::remove_all(Full);
-    }
-    std::filesystem::path Empty;
-    std::filesystem::path Full;
-    double Bytes = 0;
-};
-
-void BM_StartupBesideABareWindow(benchmark::State& state)
-{
-    static const TStartupData data;
-    double bare = 0, empty = 0, full = 0, bareMemory = 0, emptyMemory = 0, fullMemory = 0;
-    for (auto _ : state) { // the last of the runs counts, once the files are in the page cache
-        if (!Measure("--bare", data.Empty.string(), bare, bareMemory) ||
-            !Measure("--taskwren", data.Empty.string(), empty, emptyMemory) ||
-            !Measure("--taskwren", data.Full.string(), full, fullMemory))
-            state.SkipWithError("a measuring process failed");
-    }
-    state.counters["bare_ms"] = bare * 1e3;
-    state.counters["taskwren_ms"] = full * 1e3;
-    state.counters["startup_ratio"] = full / bare;
-    state.counters["data_MB"] = data.Bytes / 1e6;
-    state.counters["memory_per_data_byte"] = (fullMemory - emptyMemory) / data.Bytes;
-}
-BENCHMARK(BM_StartupBesideABareWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-// One start in this process: the application, the window and its first show.
-int MeasureStart(bool bare, const char* folder, int argc, char** argv)
-{
-    QApplication application(argc, argv);
-    std::unique_ptr<QWidget> window;
-    TNoMessages messages;
-    if (bare) {
-        window = std::make_unique<QWidget>();
-        window->resize(TfrmMain::ClientWidth, TfrmMain::ClientHeight);
-    } else {
-        TMainWindowOptions options;
-        options.ProgramFolder = folder;
-        options.Messages = &messages;
-        window = std::make_unique<TfrmMain>(std::move(options));
-    }
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        return 1;
-    QCoreApplication::processEvents();
-    std::printf("%ld\n", ResidentBytes());
-    std::fflush(stdout);
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (argc == 3 && (std::string(argv[1]) == "--bare" || std::string(argv[1]) == "--taskwren")) {
-        int qtArgc = 1;
-        return MeasureStart(std::string(argv[1]) == "--bare", argv[2], qtArgc, argv);
-    }
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,5 +1,6 @@
 #include "common/UProgramFolder.h"
 
+#include "common/TTextSink.h"
 #include "common/UAsciiText.h"
 #include "common/UErrors.h"
 
@@ -180,6 +181,15 @@ std::string TProgramFolder::NameToWrite(std::string_view name, std::string_view 
 std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::string_view writtenName,
                                                     std::size_t maxBytes) const
 {
+    auto bytes = ReadFileBytes(name, writtenName, maxBytes);
+    if (!bytes)
+        return std::nullopt;
+    return std::string(bytes->View());
+}
+
+std::optional<TFileBytes> TProgramFolder::ReadFileBytes(std::string_view name, std::string_view writtenName,
+                                                        std::size_t maxBytes) const
+{
     const auto existing = ExistingName(name, writtenName);
     if (!existing)
         return std::nullopt;
@@ -199,11 +209,13 @@ std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::
         FailNotRegular("read", *existing);
     if (static_cast<std::uint64_t>(info.st_size) > maxBytes)
         FailTooLarge(*existing, maxBytes);
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
+    // Read straight into memory of the file's size; a file that grows meanwhile is read to its end.
+    TFileBytes bytes(static_cast<std::size_t>(info.st_size));
+    char beyond[4096]; // tells the end of a file of the size it had from one that grew
     for (;;) {
-        const ssize_t count = ReadSome(file.Get(), buffer, sizeof buffer);
+        const bool full = bytes.Room() == 0;
+        const ssize_t count = full ? ReadSome(file.Get(), beyond, sizeof beyond)
+                                   : ReadSome(file.Get(), bytes.Data() + bytes.Size(), bytes.Room());
         if (count == 0)
             break;
         if (count < 0) {
@@ -211,14 +223,32 @@ std::optional<std::string> TProgramFolder::ReadFile(std::string_view name, std::
                 continue;
             Fail("read", *existing, errno);
         }
-        if (static_cast<std::size_t>(count) > maxBytes - bytes.size())
+        if (static_cast<std::size_t>(count) > maxBytes - bytes.Size())
             FailTooLarge(*existing, maxBytes); // it grew while being read
-        bytes.append(buffer, static_cast<std::size_t>(count));
+        if (full) {
+            bytes.MakeRoom(static_cast<std::size_t>(count));
+            std::memcpy(bytes.Data() + bytes.Size(), beyond, static_cast<std::size_t>(count));
+        }
+        bytes.Grow(static_cast<std::size_t>(count));
     }
     return bytes;
 }
 
 void TProgramFolder::WriteFile(std::string_view name, std::string_view bytes)
+{
+    Replace(name, [&](int fd) { WriteAll(fd, bytes, name); });
+}
+
+void TProgramFolder::WriteFile(std::string_view name, const std::function<void(TTextSink&)>& format)
+{
+    Replace(name, [&](int fd) {
+        TTextSink sink([&](std::string_view bytes) { WriteAll(fd, bytes, name); });
+        format(sink);
+        sink.Finish();
+    });
+}
+
+void TProgramFolder::Replace(std::string_view name, const std::function<void(int fd)>& write)
 {
     // A linked data file is replaced where it really lies, next to it.
     std::error_code error;
@@ -251,7 +281,7 @@ void TProgramFolder::WriteFile(std::string_view name, std::string_view bytes)
             ::fchmod(file.Get(), old.st_mode & 07777);
             [[maybe_unused]] const int ignored = ::fchown(file.Get(), old.st_uid, old.st_gid);
         }
-        WriteAll(file.Get(), bytes, name);
+        write(file.Get());
         if (::fsync(file.Get()) != 0)
             Fail("write", name, errno);
         if (file.Close() != 0)

@@ -1,13 +1,18 @@
 #pragma once
 // The program folder: the one place every file of the program is read from and written to.
 
+#include "common/TFileBytes.h"
+
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+class TTextSink;
 
 class TProgramFolder {
 public:
@@ -39,6 +44,9 @@ public:
     // `maxBytes` (refused before it is read). A link to a regular file is read through.
     [[nodiscard]] std::optional<std::string> ReadFile(std::string_view name, std::string_view writtenName = {},
                                                       std::size_t maxBytes = Unbounded) const;
+    // The same, into bulk memory sized by the file, for the data files the model keeps.
+    [[nodiscard]] std::optional<TFileBytes> ReadFileBytes(std::string_view name, std::string_view writtenName = {},
+                                                          std::size_t maxBytes = Unbounded) const;
 
     // Replaces (or creates) the file `name` with `bytes` through a temporary file that is
     // flushed to disk and renamed over it, so a failed write leaves the old file whole. The
@@ -46,6 +54,9 @@ public:
     // Throws EFileError, also when what stands under the name is not a regular file, which
     // is then left untouched.
     void WriteFile(std::string_view name, std::string_view bytes);
+    // The same with the bytes `format` hands its sink, written as they come, so that a large
+    // file is never held whole in memory.
+    void WriteFile(std::string_view name, const std::function<void(TTextSink&)>& format);
 
     // Removes what saves cut short (the program killed mid-save) left behind: the temporary
     // files WriteFile names, for one of `names` in any letter case, whose process no longer
@@ -69,6 +80,8 @@ private:
     [[nodiscard]] bool Exists(std::string_view name) const;
     [[nodiscard]] std::optional<std::string> NameInOtherCase(std::string_view name, std::string_view writtenName) const;
     void WriteAll(int fd, std::string_view bytes, std::string_view name);
+    // WriteFile's replacement, with `write` filling the temporary file's descriptor.
+    void Replace(std::string_view name, const std::function<void(int fd)>& write);
 
     std::filesystem::path Folder;
 };

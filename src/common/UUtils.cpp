@@ -1,6 +1,9 @@
 #include "common/UUtils.h"
 
+#include "common/TTextSink.h"
+
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -8,21 +11,6 @@ constexpr char CR = '\r';
 constexpr char LF = '\n';
 constexpr char EscapedCR = '\xA5';
 constexpr char EscapedLF = '\xA7';
-
-// Replaces every non-overlapping pair `c c`, scanning left to right, by `replacement`.
-void ReplacePairs(std::string& text, char c, char replacement)
-{
-    std::string::size_type out = 0;
-    for (std::string::size_type in = 0; in < text.size(); ++in, ++out) {
-        if (text[in] == c && in + 1 < text.size() && text[in + 1] == c) {
-            text[out] = replacement;
-            ++in;
-        } else {
-            text[out] = text[in];
-        }
-    }
-    text.resize(out);
-}
 
 // The value of a hexadecimal digit of either letter case, or -1.
 int HexDigitValue(char c)
@@ -51,6 +39,20 @@ void SplitByChar(char separator, std::string_view text, std::vector<std::string>
         list.emplace_back(text.substr(start));
 }
 
+std::size_t SplitByChar(char separator, std::string_view text, std::string_view* fields, std::size_t maxFields)
+{
+    std::size_t count = 0;
+    std::string_view::size_type start = 0;
+    for (auto at = text.find(separator); at != std::string_view::npos && count < maxFields;
+         at = text.find(separator, start)) {
+        fields[count++] = text.substr(start, at - start);
+        start = at + 1;
+    }
+    if (start < text.size() && count < maxFields)
+        fields[count++] = text.substr(start);
+    return count;
+}
+
 std::string EncodeLineBreaks(std::string_view text)
 {
     const auto breaks = static_cast<std::string::size_type>(
@@ -68,14 +70,61 @@ std::string EncodeLineBreaks(std::string_view text)
     return encoded;
 }
 
+void AppendEncodingLineBreaks(TTextSink& sink, std::string_view text)
+{
+    // The next CR and the next LF are each looked for once and remembered, so that a text of
+    // many breaks of one kind is not scanned again for the other kind at each of them.
+    if (text.empty())
+        return;
+    const char* const end = text.data() + text.size();
+    const auto next = [end](const char* from, char c) {
+        const void* found = std::memchr(from, c, static_cast<std::size_t>(end - from));
+        return found == nullptr ? end : static_cast<const char*>(found);
+    };
+    const char* from = text.data();
+    const char* cr = next(from, CR);
+    const char* lf = next(from, LF);
+    for (;;) {
+        const char* const at = std::min(cr, lf);
+        sink.Append(std::string_view(from, static_cast<std::size_t>(at - from)));
+        if (at == end)
+            return;
+        sink.Append(at == cr ? "\xA5\xA5" : "\xA7\xA7");
+        from = at + 1;
+        if (at == cr)
+            cr = next(from, CR);
+        else
+            lf = next(from, LF);
+    }
+}
+
 std::string DecodeLineBreaks(std::string_view text)
 {
     std::string decoded(text);
-    if (decoded.find(EscapedCR) != std::string::npos)
-        ReplacePairs(decoded, EscapedCR, CR);
-    if (decoded.find(EscapedLF) != std::string::npos)
-        ReplacePairs(decoded, EscapedLF, LF);
+    decoded.resize(DecodeLineBreaksInPlace(decoded.data(), decoded.size()));
     return decoded;
+}
+
+// Both replacements in one pass from the left: replacing a pair of one kind by CR or LF
+// never makes or breaks a pair of the other kind, so this equals the one after the other.
+std::size_t DecodeLineBreaksInPlace(char* text, std::size_t size)
+{
+    const auto first = [&](char c) {
+        const void* found = std::memchr(text, c, size);
+        return found == nullptr ? size : static_cast<std::size_t>(static_cast<const char*>(found) - text);
+    };
+    std::size_t in = std::min(first(EscapedCR), first(EscapedLF));
+    std::size_t out = in;
+    while (in < size) {
+        const char c = text[in];
+        if ((c == EscapedCR || c == EscapedLF) && in + 1 < size && text[in + 1] == c) {
+            text[out++] = c == EscapedCR ? CR : LF;
+            in += 2;
+        } else {
+            text[out++] = text[in++];
+        }
+    }
+    return out;
 }
 
 std::string FlattenLineBreaks(std::string_view text)

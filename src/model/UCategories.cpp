@@ -27,7 +27,7 @@ bool AddCategory(TProjects& projects, std::string name)
 
 void RenameCategory(TProjects& projects, int index, std::string newName)
 {
-    const std::string oldName = projects.Categories[index];
+    const std::string oldName(projects.Categories[index]);
     for (int p = 0; p < projects.Count(); ++p)
         if (projects[p].Category == oldName)
             projects[p].Category = newName;

@@ -3,6 +3,8 @@
 #include "common/UAnsiCase.h"
 #include "common/UProgramFolder.h"
 #include "common/USipHash.h"
+#include "common/TTextSink.h"
+#include "common/UBulkMemory.h"
 #include "common/UUtils.h"
 #include "model/UTextLines.h"
 
@@ -55,7 +57,7 @@ void THours::IndexEntry(int index)
         RebuildIndex();
         return;
     }
-    const std::string& key = Entries.Label(index);
+    const std::string_view key = Entries.Label(index);
     const std::size_t slot = Probe(key, HashIgnoringCase(key));
     if (Slots[slot] == 0) { // an earlier entry of the same key keeps the slot
         Slots[slot] = static_cast<std::uint32_t>(index + 1);
@@ -68,7 +70,7 @@ void THours::RebuildIndex() const
     Slots.assign(SlotCountFor(static_cast<std::size_t>(Entries.Count())), 0);
     Used = 0;
     for (int i = 0; i < Entries.Count(); ++i) {
-        const std::string& key = Entries.Label(i);
+        const std::string_view key = Entries.Label(i);
         const std::size_t slot = Probe(key, HashIgnoringCase(key));
         if (Slots[slot] == 0) {
             Slots[slot] = static_cast<std::uint32_t>(i + 1);
@@ -86,7 +88,47 @@ int THours::IndexOf(std::string_view hourKey) const
     return held == 0 ? NotFound : static_cast<int>(held - 1);
 }
 
-TToDoHour& THours::Append(std::string hourKey, std::unique_ptr<TToDoHour> entry)
+void THours::IndexesOf(std::span<const std::string> hourKeys, std::span<int> found) const
+{
+    if ((IndexStale || Slots.empty()) && !PassDone) {
+        PassDone = true;
+        IndexesByPass(hourKeys, found);
+        return;
+    }
+    for (std::size_t k = 0; k < hourKeys.size(); ++k)
+        found[k] = IndexOf(hourKeys[k]);
+}
+
+void THours::IndexesByPass(std::span<const std::string> hourKeys, std::span<int> found) const
+{
+    std::fill(found.begin(), found.end(), NotFound);
+    if (hourKeys.empty())
+        return;
+    // The keys of a day share their date: one look at that prefix rules out most entries.
+    std::string_view prefix = hourKeys[0];
+    for (const std::string& key : hourKeys)
+        while (!std::string_view(key).starts_with(prefix))
+            prefix.remove_suffix(1);
+    std::size_t missing = hourKeys.size();
+    for (int i = 0; i < Entries.Count() && missing != 0; ++i) {
+        const std::string_view label = Entries.Label(i);
+        if (label.size() < prefix.size() || !SameTextIgnoringCase(label.substr(0, prefix.size()), prefix))
+            continue;
+        for (std::size_t k = 0; k < hourKeys.size(); ++k) {
+            if (found[k] == NotFound && SameTextIgnoringCase(label, hourKeys[k])) {
+                found[k] = i;
+                --missing;
+            }
+        }
+    }
+}
+
+TToDoHour& THours::Append(TText hourKey, std::unique_ptr<TToDoHour> entry)
+{
+    return Append(std::move(hourKey), std::move(*entry));
+}
+
+TToDoHour& THours::Append(TText hourKey, TToDoHour&& entry)
 {
     TToDoHour& added = Entries.Append(std::move(hourKey), std::move(entry));
     if (!IndexStale && !Slots.empty())
@@ -102,7 +144,7 @@ void THours::Delete(int index)
 
 void THours::Reserve(std::size_t count)
 {
-    Entries.Reserve(count);
+    Entries.Reserve(count, BulkMemory());
 }
 
 std::string MakeHourKey(std::string_view date, std::string_view hour)
@@ -122,8 +164,7 @@ void SetHourAction(THours& hours, const std::string& date, const std::string& ho
 {
     std::string key = MakeHourKey(date, hour);
     const int found = hours.IndexOf(key);
-    TToDoHour& entry =
-        found == THours::NotFound ? hours.Append(std::move(key), std::make_unique<TToDoHour>()) : hours[found];
+    TToDoHour& entry = found == THours::NotFound ? hours.Append(std::move(key), TToDoHour()) : hours[found];
     entry.Date = date;
     entry.Hour = hour;
     entry.Action = action;
@@ -147,42 +188,63 @@ std::string HourCaption(int row)
     return std::to_string(row - 12) + ":00 PM";
 }
 
-std::string FormatHours(const THours& hours)
+namespace {
+
+void WriteHours(const THours& hours, TTextSink& sink)
 {
-    std::string text;
-    std::string line;
     for (int i = 0; i < hours.Count(); ++i) {
         const TToDoHour& entry = hours[i];
-        line.assign(entry.Date).append("^").append(entry.Hour).append("^").append(entry.Action).append("^");
-        AppendLine(text, EncodeLineBreaks(line));
+        AppendEncodingLineBreaks(sink, entry.Date);
+        sink.Append("^");
+        AppendEncodingLineBreaks(sink, entry.Hour);
+        sink.Append("^");
+        AppendEncodingLineBreaks(sink, entry.Action);
+        sink.Append("^\r\n");
     }
-    return text;
+}
+
+} // namespace
+
+std::string FormatHours(const THours& hours)
+{
+    return FormatToString([&](TTextSink& sink) { WriteHours(hours, sink); });
 }
 
 void ParseHours(std::string_view text, THours& hours)
 {
-    std::vector<std::string> fields;
-    ForEachLine(text, [&](std::string_view line) {
-        if (IsBlankLine(line))
+    ParseHours(TFileBytes::CopyOf(text), hours);
+}
+
+void ParseHours(TFileBytes bytes, THours& hours)
+{
+    hours.Reserve(static_cast<std::size_t>(hours.Count()) + CountLines(bytes.View()));
+    ForEachLineIn(bytes.Data(), bytes.Size(), [&](char* line, std::size_t size) {
+        if (IsBlankLine(std::string_view(line, size)))
             return;
-        SplitByChar('^', DecodeLineBreaks(line), fields, HourFields);
-        fields.resize(HourFields);
-        auto entry = std::make_unique<TToDoHour>();
-        entry->Date = std::move(fields[0]);
-        entry->Hour = std::move(fields[1]);
-        entry->Action = std::move(fields[2]);
-        std::string key = entry->HourKey();
-        hours.Append(std::move(key), std::move(entry));
+        size = DecodeLineBreaksInPlace(line, size);
+        std::string_view fields[HourFields];
+        const std::size_t count = SplitByChar('^', std::string_view(line, size), fields, HourFields);
+        const std::string_view date = count > 0 ? fields[0] : std::string_view(line, 0);
+        const std::string_view hour = count > 1 ? fields[1] : std::string_view();
+        // The label, Date "-" Hour, is made of the line's own bytes: the "^" after the date
+        // becomes "-", or, without one, the byte after the line does (one the decoding freed,
+        // the first of its line break, or the spare byte after the file).
+        const std::size_t dash = date.size();
+        line[dash] = '-';
+        const TText label = TText::Borrow(std::string_view(line, dash + 1 + hour.size()));
+        hours.Append(label, TToDoHour{TText::Borrow(date), TText::Borrow(hour),
+                                      TText::Borrow(count > 2 ? fields[2] : std::string_view())});
     });
+    hours.Keep(std::move(bytes));
 }
 
 void THours::LoadHours(const TProgramFolder& folder)
 {
-    if (const auto text = folder.ReadFile(FileName))
-        ParseHours(*text, *this);
+    if (auto bytes = folder.ReadFileBytes(FileName))
+        ParseHours(std::move(*bytes), *this);
 }
 
 void THours::SaveHours(TProgramFolder& folder) const
 {
-    folder.WriteFile(folder.NameToWrite(FileName, FileName), FormatHours(*this));
+    folder.WriteFile(folder.NameToWrite(FileName, FileName), [this](TTextSink& sink) { WriteHours(*this, sink); });
 }

@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <array>
 
-TTask::TTask(bool done, std::string description, std::string notes, std::string startDate, std::string endDate)
-    : Done(done)
-    , Description(std::move(description))
-    , Notes(std::move(notes))
-    , StartDate(std::move(startDate))
-    , EndDate(std::move(endDate))
+TProjects::~TProjects()
 {
+    // The projects and tasks go before the bytes and arenas they were read into.
+    Clear();
+}
+
+void TProjects::Keep(TFileBytes bytes, std::unique_ptr<std::pmr::memory_resource> arena)
+{
+    Files.push_back(std::move(bytes));
+    Arenas.push_back(std::move(arena));
 }
 
 void TProject::CreateDefaultTasks()
@@ -29,7 +32,7 @@ void TProject::CreateDefaultTasks()
     };
     ClearTasks();
     for (const char* description : DefaultTasks)
-        Tasks.Append(description, std::make_unique<TTask>(false, description, "", "", ""));
+        Tasks.Append(description, TTask(false, description, {}, {}, {}));
 }
 
 int TProject::CountDoneTasks() const

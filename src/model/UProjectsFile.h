@@ -1,6 +1,8 @@
 #pragma once
 // The text of "categories.dat" and of the projects file.
 
+#include "common/TFileBytes.h"
+
 #include <string>
 #include <string_view>
 
@@ -16,3 +18,5 @@ void ParseCategories(std::string_view text, TTextList& categories);
 [[nodiscard]] std::string FormatProjects(const TProjects& projects);
 // Appends the projects that `text` holds. Any bytes at all are read without failing.
 void ParseProjects(std::string_view text, TProjects& projects);
+// The same, decoding `bytes` in place; the texts read are views into them, which `projects` keeps.
+void ParseProjects(TFileBytes bytes, TProjects& projects);

@@ -1,5 +1,7 @@
 #include "model/UTaskLine.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr char Quote = '^';
@@ -13,28 +15,36 @@ bool IsSkippable(char c)
 
 class TTaskLineReader {
 public:
-    explicit TTaskLineReader(std::string_view line)
+    TTaskLineReader(char* line, std::size_t size)
         : Line(line)
+        , Size(size)
     {
     }
 
-    void ReadInto(std::vector<std::string>& fields, std::size_t maxFields)
+    // Hands each field to `take`, up to `maxFields` of them; returns their count.
+    template <class Take>
+    std::size_t ReadInto(Take&& take, std::size_t maxFields)
     {
+        std::size_t count = 0;
         SkipBlanks();
-        while (!AtEnd() && fields.size() < maxFields) {
-            fields.push_back(Current() == Quote ? ReadQuoted() : ReadUnquoted());
+        while (!AtEnd() && count < maxFields) {
+            take(Current() == Quote ? ReadQuoted() : ReadUnquoted());
+            ++count;
             SkipBlanks();
             if (!AtEnd() && Current() == Delimiter) {
                 ++Position;
                 SkipBlanks();
-                if (AtEnd() && fields.size() < maxFields)
-                    fields.emplace_back(); // a trailing delimiter ends with one empty field
+                if (AtEnd() && count < maxFields) {
+                    take(std::string_view()); // a trailing delimiter ends with one empty field
+                    ++count;
+                }
             }
         }
+        return count;
     }
 
 private:
-    bool AtEnd() const { return Position >= Line.size(); }
+    bool AtEnd() const { return Position >= Size; }
     char Current() const { return Line[Position]; }
 
     void SkipBlanks()
@@ -44,57 +54,56 @@ private:
     }
 
     // From after the opening quote to the next quote not doubled; unclosed runs to the end.
-    // Measured before it is built, so that a long field is allocated once, at its size.
-    std::string ReadQuoted()
+    // A doubled quote's second half is dropped by moving what follows it down, in place.
+    std::string_view ReadQuoted()
     {
-        ++Position;
-        std::size_t size = 0;
-        ScanQuoted([&](std::string_view piece) { size += piece.size(); });
-        std::string field;
-        field.reserve(size);
-        Position = ScanQuoted([&](std::string_view piece) { field.append(piece); });
-        return field;
-    }
-
-    // Hands the pieces of the quoted field that starts at Position to `take`, a doubled
-    // quote as one quote; returns the position after the field.
-    template <class Take>
-    std::string_view::size_type ScanQuoted(Take&& take) const
-    {
-        auto at = Position;
-        while (at < Line.size()) {
-            const auto next = Line.find(Quote, at);
-            if (next == std::string_view::npos) {
-                take(Line.substr(at));
-                return Line.size();
-            }
-            take(Line.substr(at, next - at));
-            at = next + 1;
-            if (at >= Line.size() || Line[at] != Quote)
+        char* const field = Line + ++Position;
+        std::size_t length = 0; // of the field as it reads, at `field`
+        for (;;) {
+            const auto* found = static_cast<char*>(std::memchr(Line + Position, Quote, Size - Position));
+            const std::size_t next = found == nullptr ? Size : static_cast<std::size_t>(found - Line);
+            const std::size_t piece = next - Position;
+            if (field + length != Line + Position)
+                std::memmove(field + length, Line + Position, piece);
+            length += piece;
+            Position = next;
+            if (AtEnd())
                 break;
-            take(Line.substr(at, 1));
-            ++at;
+            ++Position; // past the quote
+            if (AtEnd() || Current() != Quote)
+                break;
+            field[length++] = Quote; // a doubled quote stands for one
+            ++Position;
         }
-        return at;
+        return std::string_view(field, length);
     }
 
     // Up to a delimiter or a blank. A NUL byte counts as text, so reading always moves on.
-    std::string ReadUnquoted()
+    std::string_view ReadUnquoted()
     {
         const auto start = Position;
         while (!AtEnd() && Current() != Delimiter && !IsSkippable(Current()))
             ++Position;
-        return std::string(Line.substr(start, Position - start));
+        return std::string_view(Line + start, Position - start);
     }
 
-    std::string_view Line;
-    std::string_view::size_type Position = 0;
+    char* Line;
+    std::size_t Size;
+    std::size_t Position = 0;
 };
 
 } // namespace
 
+std::size_t ReadTaskLine(char* line, std::size_t size, std::string_view* fields, std::size_t maxFields)
+{
+    std::size_t count = 0;
+    return TTaskLineReader(line, size).ReadInto([&](std::string_view field) { fields[count++] = field; }, maxFields);
+}
+
 void ParseTaskLine(std::string_view line, std::vector<std::string>& fields, std::size_t maxFields)
 {
     fields.clear();
-    TTaskLineReader(line).ReadInto(fields, maxFields);
+    std::string copy(line);
+    TTaskLineReader(copy.data(), copy.size()).ReadInto([&](std::string_view field) { fields.emplace_back(field); },
+                                                      maxFields);
 }

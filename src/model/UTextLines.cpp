@@ -31,3 +31,10 @@ bool IsBlankLine(std::string_view line)
 {
     return TrimBlanks(line).empty();
 }
+
+std::size_t CountLines(std::string_view text)
+{
+    std::size_t count = 0;
+    ForEachLine(text, [&](std::string_view) { ++count; });
+    return count;
+}

@@ -36,7 +36,7 @@ TNotesEdit::TNotesEdit(QWidget* parent)
     });
 }
 
-void TNotesEdit::SetNotes(const std::string& notes)
+void TNotesEdit::SetNotes(std::string_view notes)
 {
     QString text = AnsiToQString(notes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

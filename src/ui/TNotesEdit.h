@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include <string>
+#include <string_view>
 
 class TNotesEdit : public QPlainTextEdit {
     Q_OBJECT
@@ -14,7 +15,7 @@ public:
 
     // Windows-1252 text; a CR LF pair, a lone CR and a lone LF each show as one line break.
     // Shown as it stands, even a text the guard would refuse to take from the user.
-    void SetNotes(const std::string& notes);
+    void SetNotes(std::string_view notes);
     // Windows-1252 text with CR LF between the lines.
     [[nodiscard]] std::string Notes() const;
 

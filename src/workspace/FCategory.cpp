@@ -22,7 +22,7 @@ TfrmCategory::TfrmCategory(TMessageService& messages, QWidget* parent)
     SetFocusOrder({buttons.Ok, buttons.Cancel, edtName}, edtName);
 }
 
-void TfrmCategory::SetName(const std::string& name)
+void TfrmCategory::SetName(std::string_view name)
 {
     TLineGuard::SetText(*edtName, AnsiToQString(name));
 }

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include <string>
+#include <string_view>
 
 class QLineEdit;
 class TMessageService;
@@ -15,7 +16,7 @@ public:
     // Captioned "Add category" until the caller sets its own caption.
     explicit TfrmCategory(TMessageService& messages, QWidget* parent = nullptr);
 
-    void SetName(const std::string& name); // Windows-1252
+    void SetName(std::string_view name); // Windows-1252
     [[nodiscard]] std::string Name() const; // exactly as typed
 
 private:

@@ -49,8 +49,8 @@ TfrmCreateProject::TfrmCreateProject(TMessageService& messages, const TTextList&
     SetFocusOrder({edtName, chkDefault, buttons.Ok, buttons.Cancel, edtStartDate, edtEndDate, cbxCategories}, edtName);
 }
 
-void TfrmCreateProject::SetProject(const std::string& name, const std::string& category, const std::string& startDate,
-                                   const std::string& endDate)
+void TfrmCreateProject::SetProject(std::string_view name, std::string_view category, std::string_view startDate,
+                                   std::string_view endDate)
 {
     TLineGuard::SetText(*edtName, AnsiToQString(name));
     edtStartDate->SetDateText(AnsiToQString(startDate));
@@ -67,7 +67,7 @@ std::string TfrmCreateProject::Name() const
 std::string TfrmCreateProject::Category() const
 {
     const int picked = cbxCategories->currentIndex();
-    return picked >= 0 ? Categories[picked] : std::string();
+    return picked >= 0 ? std::string(Categories[picked]) : std::string();
 }
 
 std::string TfrmCreateProject::StartDate() const

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <string>
+#include <string_view>
 
 class QCheckBox;
 class QComboBox;
@@ -25,8 +26,8 @@ public:
 
     // For editing: the fields from the project, its category picked (the first item equal
     // with letter case ignored, else item 0).
-    void SetProject(const std::string& name, const std::string& category, const std::string& startDate,
-                    const std::string& endDate);
+    void SetProject(std::string_view name, std::string_view category, std::string_view startDate,
+                    std::string_view endDate);
 
     [[nodiscard]] std::string Name() const;
     [[nodiscard]] std::string Category() const; // the picked item, empty when none

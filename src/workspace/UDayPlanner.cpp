@@ -21,6 +21,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 enum TColumn { HourColumn, ActionColumn };
@@ -146,11 +149,18 @@ void TDayPlanner::RefreshDayActions()
 {
     const std::string date = DateText();
     const THours& hours = *State.Hours;
-    for (int row = 0; row < lvwToDo->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = lvwToDo->topLevelItem(row);
-        const int found = hours.IndexOf(MakeHourKey(date, QStringToAnsi(item->text(HourColumn))));
-        item->setText(ActionColumn,
-                      found == THours::NotFound ? QString() : AnsiToQString(FlattenLineBreaks(hours[found].Action)));
+    const int rows = lvwToDo->topLevelItemCount();
+    std::vector<std::string> keys;
+    keys.reserve(static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row)
+        keys.push_back(MakeHourKey(date, QStringToAnsi(lvwToDo->topLevelItem(row)->text(HourColumn))));
+    // All rows at once, so that the first refresh need not wait for the hours' index.
+    std::vector<int> found(keys.size());
+    hours.IndexesOf(keys, found);
+    for (int row = 0; row < rows; ++row) {
+        const int at = found[static_cast<std::size_t>(row)];
+        lvwToDo->topLevelItem(row)->setText(
+            ActionColumn, at == THours::NotFound ? QString() : AnsiToQString(FlattenLineBreaks(hours[at].Action)));
     }
 }
 

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -50,8 +51,10 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     tvwMain->setAccessibleName(QStringLiteral("Projects"));
     grpProjects->setFocusProxy(tvwMain);
     tvwMain->setHeaderHidden(true);
-    // A long name scrolls the tree sideways instead of being cut.
-    tvwMain->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A long name scrolls the tree sideways instead of being cut. The column is fitted to the
+    // names when they change or a category opens or closes, not at every layout: measuring
+    // a large planner's names again and again took a fifth of the start-up.
+    tvwMain->header()->setSectionResizeMode(QHeaderView::Interactive);
     tvwMain->header()->setStretchLastSection(false);
     tvwMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvwMain->setIconSize(QSize(16, 16));
@@ -96,6 +99,11 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
 
     connect(tvwMain, &QTreeWidget::currentItemChanged, this,
             Guarded([this](QTreeWidgetItem* node, QTreeWidgetItem*) { tvwMainChange(node); }));
+    for (const auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
+        connect(tvwMain, signal, this, [this] {
+            if (!Rebuilding) // a rebuild opens every category, then fits the column once
+                tvwMain->resizeColumnToContents(0);
+        });
     connect(tvwMain, &QTreeWidget::customContextMenuRequested, this, &TProjectTree::ShowTreeMenu);
     connect(NewCategory1, &QAction::triggered, this, Guarded([this] { NewCategory1Click(); }));
     connect(AddProject1, &QAction::triggered, this, Guarded([this] { btn1Click(); }));
@@ -115,9 +123,10 @@ void TProjectTree::AttachNewProjectButton(QPushButton* btn1)
     connect(btn1, &QPushButton::clicked, this, Guarded([this] { btn1Click(); }));
 }
 
-void TProjectTree::RebuildTree(const std::string& nameToSelect)
+void TProjectTree::RebuildTree(std::string_view nameToSelect)
 {
     const auto rebuilding = State.HoldChangeHandlers();
+    const QScopedValueRollback<bool> fittingOnce(Rebuilding, true);
     emit ProjectPanelCleared();
     State.ReleaseForSelectionAfterClearing();
     tvwMain->clear();
@@ -142,10 +151,9 @@ void TProjectTree::RebuildTree(const std::string& nameToSelect)
     }
     tvwMain->addTopLevelItems(categoryNodes);
     tvwMain->expandAll(); // only categories with projects have anything to expand
-    if (!edtFind->isHidden()) {
-        tvwMain->resizeColumnToContents(0); // a new or renamed project's name fits too
+    tvwMain->resizeColumnToContents(0);
+    if (!edtFind->isHidden())
         ApplyFilter();
-    }
     if (toSelect != nullptr)
         tvwMain->setCurrentItem(toSelect);
 }
@@ -214,7 +222,7 @@ void TProjectTree::btn1Click()
         project->CreateDefaultTasks();
     else
         project->ClearTasks();
-    std::string label = project->Name;
+    TText label = project->Name;
     State.CurrentProject = &State.Projects->Append(std::move(label), std::move(project));
     if (!edtFind->isHidden())
         ShownWhileFiltering.insert(State.CurrentProject);
@@ -314,9 +322,7 @@ void TProjectTree::DeleteCategory(const QTreeWidgetItem& node)
 
 void TProjectTree::Find1Click()
 {
-    // Measuring every name again after each keystroke would cost more than the search: while
-    // filtering, the column keeps the width that fits all of them.
-    tvwMain->header()->setSectionResizeMode(QHeaderView::Interactive);
+    // While filtering, the column keeps the width that fits all the names.
     edtFind->show();
     edtFind->setFocus();
     edtFind->selectAll();
@@ -332,7 +338,6 @@ void TProjectTree::CloseFind()
         edtFind->clear();
     }
     ApplyFilter(); // shows everything again
-    tvwMain->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (findHadFocus)
         tvwMain->setFocus();
     if (QTreeWidgetItem* node = tvwMain->currentItem())

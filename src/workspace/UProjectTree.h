@@ -8,6 +8,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 
 class QAction;
 class QGroupBox;
@@ -35,7 +36,7 @@ public:
 
     // Refills the tree from the model and selects the project named `nameToSelect`, which
     // shows it; with an empty name no project is shown.
-    void RebuildTree(const std::string& nameToSelect);
+    void RebuildTree(std::string_view nameToSelect);
 
     void btn1Click();
     void NewCategory1Click();
@@ -84,6 +85,7 @@ private:
     QLineEdit* edtFind = nullptr;
     // Projects created or edited while the tree is filtered, shown until the find field closes.
     std::set<const TProject*> ShownWhileFiltering;
+    bool Rebuilding = false; // RebuildTree runs
     QMenu* mnuTree = nullptr;
     QAction* NewCategory1 = nullptr;
     QAction* AddProject1 = nullptr;

@@ -274,7 +274,7 @@ void TTaskList::btnAddClick()
     if (!Services.Dialogs.Run(dialog))
         return;
     std::unique_ptr<TTask> task = dialog.NewTask();
-    std::string label = task->Description;
+    TText label = task->Description;
     State.CurrentProject->Tasks.Append(std::move(label), std::move(task));
     emit Edited();
     ShowProjectTasks();

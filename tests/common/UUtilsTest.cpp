@@ -1,5 +1,7 @@
 #include "common/UUtils.h"
 
+#include "common/TTextSink.h"
+
 #include <gtest/gtest.h>
 
 using Fields = std::vector<std::string>;
@@ -36,6 +38,13 @@ TEST(LineBreaks, EncodeEscapesEachBreakAsTwoBytes)
     EXPECT_EQ(EncodeLineBreaks("one\r\ntwo"), "one\xA5\xA5\xA7\xA7two");
     EXPECT_EQ(EncodeLineBreaks("\n\r"), "\xA7\xA7\xA5\xA5");
     EXPECT_EQ(EncodeLineBreaks("plain"), "plain");
+}
+
+TEST(LineBreaks, EncodingIntoASinkEqualsEncoding)
+{
+    for (const std::string_view text : {"", "one\r\ntwo", "\n\r", "plain", "\r\r\r\nx\n\ny\r"})
+        EXPECT_EQ(FormatToString([&](TTextSink& sink) { AppendEncodingLineBreaks(sink, text); }),
+                  EncodeLineBreaks(text));
 }
 
 TEST(LineBreaks, DecodeReplacesPairsLeftToRight)

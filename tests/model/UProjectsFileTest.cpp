@@ -36,7 +36,7 @@ std::vector<std::string> Names(const TProjects& projects)
 {
     std::vector<std::string> names;
     for (int i = 0; i < projects.Count(); ++i)
-        names.push_back(projects[i].Name);
+        names.emplace_back(projects[i].Name);
     return names;
 }
 

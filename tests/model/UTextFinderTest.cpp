@@ -33,7 +33,7 @@ TProjects GeneratedPlanner(int count)
             project->Tasks.Append("t",
                                   std::make_unique<TTask>(false, "draft page " + std::to_string(t),
                                                           "call the client\r\nabout the budget", "", ""));
-        std::string name = project->Name;
+        TText name = project->Name;
         projects.Append(std::move(name), std::move(project));
     }
     return projects;

@@ -59,7 +59,7 @@ class FDialogsTest : public QObject {
         if (auto* project = qobject_cast<TfrmCreateProject*>(&dialog))
             return project->Name();
         if (auto* task = qobject_cast<TfrmTask*>(&dialog))
-            return task->NewTask()->Description;
+            return std::string(task->NewTask()->Description);
         return qobject_cast<TfrmHour*>(&dialog)->Action();
     }
 

@@ -65,7 +65,7 @@ private slots:
         Shown.clear();
         connect(Tree.get(), &TProjectTree::ProjectPanelCleared, this, [this] { Shown << QStringLiteral("-"); });
         connect(Tree.get(), &TProjectTree::ProjectChosen, this,
-                [this] { Shown << QString::fromStdString(Fixture->State.CurrentProject->Category); });
+                [this] { Shown << QString::fromStdString(std::string(Fixture->State.CurrentProject->Category)); });
     }
 
     void cleanup()

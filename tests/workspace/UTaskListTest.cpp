@@ -135,7 +135,7 @@ private slots:
         saved.LoadProjects(folder);
         QStringList order;
         for (int t = 0; t < saved[0].Tasks.Count(); ++t)
-            order << QString::fromStdString(saved[0].Tasks[t].Description) + (saved[0].Tasks[t].Done ? "+" : "");
+            order << QString::fromStdString(std::string(saved[0].Tasks[t].Description)) + (saved[0].Tasks[t].Done ? "+" : "");
         QCOMPARE(order, (QStringList{"Task 2", "Task 1", "Task 0+"}));
         QCOMPARE(lvwItems->topLevelItem(0)->text(1), QStringLiteral("Task 2"));
     }
