@@ -167,7 +167,7 @@ private slots:
     {
         TScriptedAnswer slow;
         slow.Bytes = Ok("OK");
-        slow.DelayMs = 300;
+        slow.DelayMs = 700; // past two of the client's 250 ms slices, so the wait pumps events first
         Server->Enqueue(slow);
         bool enabledMeanwhile = true;
         QTimer::singleShot(0, this, [&] { enabledMeanwhile = btnNews->isEnabled() || btnUpdate->isEnabled(); });
@@ -195,7 +195,7 @@ private slots:
     {
         TScriptedAnswer late;
         late.Bytes = Ok("1^One^Dec 1\xAFOK");
-        late.DelayMs = 200;
+        late.DelayMs = 700; // past two of the client's 250 ms slices, so the wait pumps events first
         Server->Enqueue(late);
         QTimer::singleShot(0, this, [this] { Pane->WindowClosing(); });
         QTest::mouseClick(btnNews, Qt::LeftButton);
