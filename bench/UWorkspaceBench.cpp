@@ -46,14 +46,25 @@ struct TBenchWorkspace {
     TWorkspaceServices Services{Messages, Dialogs, [] { return QDate(2008, 7, 5); }, nullptr};
 };
 
+// The project tree over the workspace, shown at its designed width.
+struct TShownTree {
+    explicit TShownTree(TBenchWorkspace& workspace)
+        : Tree(workspace.State, workspace.Services)
+        , Widget(Tree.Widget())
+    {
+        QObject::connect(&Tree, &TProjectTree::ProjectPanelCleared, [&workspace] { workspace.State.Updating = false; });
+        Widget->resize(201, 400);
+        Widget->show();
+    }
+    TProjectTree Tree;
+    std::unique_ptr<QWidget> Widget;
+};
+
 void BM_RebuildTree(benchmark::State& state)
 {
     TBenchWorkspace workspace;
-    TProjectTree tree(workspace.State, workspace.Services);
-    QObject::connect(&tree, &TProjectTree::ProjectPanelCleared, [&] { workspace.State.Updating = false; });
-    std::unique_ptr<QWidget> widget(tree.Widget());
-    widget->resize(201, 400);
-    widget->show();
+    TShownTree shown(workspace);
+    TProjectTree& tree = shown.Tree;
     for (auto _ : state) {
         tree.RebuildTree("Project 1999 review draft");
         QCoreApplication::processEvents(); // the view lays the new items out
@@ -67,16 +78,14 @@ BENCHMARK(BM_RebuildTree)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_FindKeystroke(benchmark::State& state)
 {
     TBenchWorkspace workspace;
-    TProjectTree tree(workspace.State, workspace.Services);
-    QObject::connect(&tree, &TProjectTree::ProjectPanelCleared, [&] { workspace.State.Updating = false; });
-    std::unique_ptr<QWidget> widget(tree.Widget());
-    widget->resize(201, 400);
-    widget->show();
+    TShownTree shown(workspace);
+    TProjectTree& tree = shown.Tree;
     tree.RebuildTree("");
     tree.Find1Click();
-    auto* find = widget->findChild<QLineEdit*>(QStringLiteral("edtFind"));
+    auto* find = shown.Widget->findChild<QLineEdit*>(QStringLiteral("edtFind"));
     // Each timed keystroke goes from showing everything to the text of the case.
-    const QString texts[] = {QStringLiteral("invoice"), QStringLiteral("Project 1999"), QStringLiteral("nowhere at all")};
+    const QString texts[] = {QStringLiteral("invoice"), QStringLiteral("Project 1999"),
+                             QStringLiteral("nowhere at all")};
     for (auto _ : state) {
         state.PauseTiming();
         find->clear();
