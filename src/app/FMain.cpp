@@ -6,6 +6,7 @@
 #include "common/UErrors.h"
 #include "common/UProgramFolder.h"
 #include "common/UUtils.h"
+#include "model/TPlannerLoad.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
 #include "model/USaveAll.h"
@@ -59,6 +60,7 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     , HttpClient(std::make_unique<THttpClient>(*Pump, *Clock))
     , State(std::make_unique<TWorkspaceState>())
 {
+    Loading = std::make_unique<TPlannerLoad>(*Folder);
     UseBuiltInPalette(); // before any control takes its colours
     if (Options.Messages == nullptr)
         OwnMessages = std::make_unique<TQtMessageService>(this);
@@ -165,14 +167,15 @@ void TfrmMain::FormCreate()
     if (BrandSettings.WelcomeText.empty())
         Timer2->start();
 
-    State->Hours = std::make_unique<THours>();
-    LoadDataFile(TDataFile::Hours, [this] { State->Hours->LoadHours(*Folder); });
+    State->Hours = Loading->TakeHours();
+    LoadDataFile(TDataFile::Hours, [this] { Loading->Finish(TDataFile::Hours); });
     DayPlanner->AddHourRows();
     Guarded([this] { DayPlanner->RefreshDayActions(); })();
     pgcMain->setCurrentWidget(TaskList->TasksTab());
-    State->Projects = std::make_unique<TProjects>();
-    LoadDataFile(TDataFile::Categories, [this] { State->Projects->LoadCategories(*Folder); });
-    LoadDataFile(TDataFile::Projects, [this] { State->Projects->LoadProjects(*Folder); });
+    State->Projects = Loading->TakeProjects();
+    LoadDataFile(TDataFile::Categories, [this] { Loading->Finish(TDataFile::Categories); });
+    LoadDataFile(TDataFile::Projects, [this] { Loading->Finish(TDataFile::Projects); });
+    Loading.reset();
     Guarded([this] { Tree->RebuildTree(""); })();
 }
 

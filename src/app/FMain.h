@@ -35,6 +35,7 @@ class TMessagePump;
 class TMessageService;
 class TNewsPane;
 class TPlannerExport;
+class TPlannerLoad;
 class TPlannerPrint;
 class TPrintChooser;
 class TProgramFolder;
@@ -127,6 +128,7 @@ private:
 
     TMainWindowOptions Options;
     std::unique_ptr<TProgramFolder> Folder;
+    std::unique_ptr<TPlannerLoad> Loading; // the data files, read while the window is built
     std::unique_ptr<TMessageService> OwnMessages;
     TMessageService* Messages = nullptr;
     std::unique_ptr<TDialogRunner> OwnDialogs;

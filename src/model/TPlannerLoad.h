@@ -1,0 +1,41 @@
+#pragma once
+// The three data files read on a thread of their own, so that the reading of a large planner
+// overlaps the building of the window. What reading a file raised is raised again when that
+// file is finished, on the caller's thread and in the caller's order, as if it were read there.
+
+#include "model/UDataFiles.h"
+
+#include <array>
+#include <exception>
+#include <memory>
+#include <thread>
+
+class THours;
+class TProgramFolder;
+class TProjects;
+
+class TPlannerLoad {
+public:
+    // Starts reading; `folder` must outlive the reading. Reads at once, on this thread, when
+    // no thread can be started.
+    explicit TPlannerLoad(const TProgramFolder& folder);
+    ~TPlannerLoad();
+    TPlannerLoad(const TPlannerLoad&) = delete;
+    TPlannerLoad& operator=(const TPlannerLoad&) = delete;
+
+    // The collections as read, also when a file failed (then as far as it was read). Each
+    // waits for the reading and can be taken once.
+    [[nodiscard]] std::unique_ptr<THours> TakeHours();
+    [[nodiscard]] std::unique_ptr<TProjects> TakeProjects();
+    // Waits for the reading, then raises what reading `file` raised, if anything.
+    void Finish(TDataFile file);
+
+private:
+    void Read(const TProgramFolder& folder) noexcept;
+    void Wait();
+
+    std::unique_ptr<THours> Hours;
+    std::unique_ptr<TProjects> Projects;
+    std::array<std::exception_ptr, 3> Errors; // by TDataFile
+    std::thread Reader;
+};
