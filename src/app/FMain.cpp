@@ -193,6 +193,14 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 void TfrmMain::FormShow()
 {
+    // Without a welcome text there is no welcome page, and nothing of it to lay out.
+    if (BrandSettings.WelcomeText.empty() && stsWelcome != nullptr) {
+        pgcPrinc->removeTab(pgcPrinc->indexOf(stsWelcome));
+        delete stsWelcome;
+        stsWelcome = nullptr;
+        prfWelcome = nullptr;
+        btnThanks = nullptr;
+    }
     pgcMain->setCurrentWidget(TaskList->TasksTab());
     for (int page = 0; page < pgcPrinc->count(); ++page) {
         pgcPrinc->setCurrentIndex(page);
@@ -205,15 +213,8 @@ void TfrmMain::FormShow()
     DayPlanner->FitDayPanel();
     pgcPrinc->setCurrentIndex(0);
 
-    if (!BrandSettings.WelcomeText.empty()) {
+    if (!BrandSettings.WelcomeText.empty())
         prfWelcome->ShowDocument(AnsiToQString(BrandSettings.WelcomeText));
-    } else if (stsWelcome != nullptr) {
-        pgcPrinc->removeTab(pgcPrinc->indexOf(stsWelcome));
-        delete stsWelcome;
-        stsWelcome = nullptr;
-        prfWelcome = nullptr;
-        btnThanks = nullptr;
-    }
     // "Thanks" may have been pressed while the pages were being laid out above.
     pgcPrinc->setCurrentWidget(WelcomeLeft ? stsMain : pgcPrinc->widget(0));
     // The keyboard starts at the welcome page's default button, or in the tree.

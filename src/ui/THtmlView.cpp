@@ -25,14 +25,12 @@ bool IsWebAddress(const QUrl& address)
 THtmlView::THtmlView(TBrowserLauncher& browser, QWidget* parent)
     : QTextBrowser(parent)
     , Browser(browser)
-    , Network(new QNetworkAccessManager(this))
 {
     setReadOnly(true);
     setOpenLinks(false);
     setOpenExternalLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this,
             [this](const QUrl& link) { OpenInBrowser(Browser, QStringToAnsi(link.toString())); });
-    connect(Network, &QNetworkAccessManager::finished, this, &THtmlView::PictureArrived);
 }
 
 void THtmlView::ShowDocument(const QString& html)
@@ -58,6 +56,10 @@ void THtmlView::Fetch(const QUrl& address)
     if (Requested.contains(address))
         return;
     Requested.insert(address);
+    if (Network == nullptr) { // made for the first picture: most pages have none
+        Network = new QNetworkAccessManager(this);
+        connect(Network, &QNetworkAccessManager::finished, this, &THtmlView::PictureArrived);
+    }
     QNetworkRequest request(address);
     request.setTransferTimeout(PictureTimeoutMs);
     QNetworkReply* reply = Network->get(request);

@@ -66,7 +66,6 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     edtFind = Named(new QLineEdit, "edtFind");
     edtFind->setPlaceholderText(QStringLiteral("Find"));
     edtFind->setAccessibleName(QStringLiteral("Find projects"));
-    edtFind->setClearButtonEnabled(true);
     edtFind->hide();
     edtFind->installEventFilter(this);
 
@@ -323,6 +322,9 @@ void TProjectTree::DeleteCategory(const QTreeWidgetItem& node)
 void TProjectTree::Find1Click()
 {
     // While filtering, the column keeps the width that fits all the names.
+    // The clear button comes with the first find: its picture loads Qt's image plugins,
+    // which start-up does not need.
+    edtFind->setClearButtonEnabled(true);
     edtFind->show();
     edtFind->setFocus();
     edtFind->selectAll();
