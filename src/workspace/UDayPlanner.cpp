@@ -45,28 +45,21 @@ TDayPlanner::TDayPlanner(TWorkspaceState& state, TWorkspaceServices& services, Q
     , State(state)
     , Services(services)
 {
-    BuildCalendarTab();
+    // The tab's controls are made when it first shows: the month calendar alone took a tenth
+    // of the start-up, for a tab the first frame does not show.
+    stsCalendar = Named(new QWidget, "stsCalendar");
+    stsCalendar->installEventFilter(this);
     Timer1 = Named(new QTimer(this), "Timer1");
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, Guarded([this] { RefreshDayActions(); })); // Timer1Timer
-    // The hour list always belongs to the day on screen: it follows every change of the date,
-    // not only the timer's next tick.
-    connect(calMain, &QCalendarWidget::selectionChanged, this, Guarded([this] { RefreshDayActions(); }));
-    connect(calMain, &QCalendarWidget::currentPageChanged, this,
-            Guarded([this](int year, int month) { calMainPageChanged(year, month); }));
-    connect(lvwToDo, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { btnEditHourClick(); }));
-    connect(btnEditHour, &QPushButton::clicked, this, Guarded([this] { btnEditHourClick(); }));
-    connect(btnClearHour, &QPushButton::clicked, this, Guarded([this] { btnClearHourClick(); }));
-    connect(btnToday, &QPushButton::clicked, this, Guarded([this] { btnTodayClick(); }));
-    calMain->installEventFilter(this);
-    lvwToDo->installEventFilter(this);
 }
 
 TDayPlanner::~TDayPlanner() = default;
 
 void TDayPlanner::BuildCalendarTab()
 {
-    stsCalendar = Named(new QWidget, "stsCalendar");
+    if (calMain != nullptr)
+        return;
     calMain = Named(new QCalendarWidget, "calMain");
     calMain->setFixedSize(CalendarWidth, CalendarHeight);
     QFont small = DesignFont(); // six weeks and the day names must fit in 200 by 150
@@ -113,10 +106,57 @@ void TDayPlanner::BuildCalendarTab()
     layout->addLayout(calendarColumn);
     layout->addStretch();
     layout->addWidget(panDay); // aligned to the right edge
+
+    // The hour list always belongs to the day on screen: it follows every change of the date,
+    // not only the timer's next tick.
+    connect(calMain, &QCalendarWidget::selectionChanged, this, Guarded([this] { RefreshDayActions(); }));
+    connect(calMain, &QCalendarWidget::currentPageChanged, this,
+            Guarded([this](int year, int month) { calMainPageChanged(year, month); }));
+    connect(lvwToDo, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { btnEditHourClick(); }));
+    connect(btnEditHour, &QPushButton::clicked, this, Guarded([this] { btnEditHourClick(); }));
+    connect(btnClearHour, &QPushButton::clicked, this, Guarded([this] { btnClearHourClick(); }));
+    connect(btnToday, &QPushButton::clicked, this, Guarded([this] { btnTodayClick(); }));
+    calMain->installEventFilter(this);
+    lvwToDo->installEventFilter(this);
+
+    if (HourRowsWanted)
+        AddHourRows();
+    Guarded([this] { RefreshDayActions(); })();
+    if (Fitted)
+        FitDayPanel();
+    TakeTabPlace();
+    // Made while the tab shows, its controls show only when told, and are placed at once.
+    if (stsCalendar->isVisible()) {
+        calMain->show();
+        panDay->show();
+        layout->activate();
+    }
+}
+
+void TDayPlanner::TakeTabPlace()
+{
+    // Made after the rest of the window, the controls would come last in its Tab order; they
+    // take the tab's place in it, after the last control before the tab.
+    if (stsCalendar->isWindow())
+        return;
+    QWidget* previous = stsCalendar->previousInFocusChain();
+    while (previous != stsCalendar && previous->focusPolicy() == Qt::NoFocus)
+        previous = previous->previousInFocusChain();
+    if (previous == stsCalendar)
+        return;
+    for (QWidget* control : {static_cast<QWidget*>(calMain), static_cast<QWidget*>(lvwToDo),
+                             static_cast<QWidget*>(btnEditHour), static_cast<QWidget*>(btnClearHour),
+                             static_cast<QWidget*>(btnToday)}) {
+        QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void TDayPlanner::FitDayPanel()
 {
+    Fitted = true;
+    if (panDay == nullptr)
+        return;
     // The tab set's page stack has the tab's width even while another tab shows.
     const int tabWidth = stsCalendar->parentWidget() != nullptr ? stsCalendar->parentWidget()->width() : 0;
     panDay->setFixedWidth(std::max(0, tabWidth - (CalendarLeft + CalendarWidth + CalendarGap)));
@@ -129,6 +169,9 @@ void TDayPlanner::StopRefreshing()
 
 void TDayPlanner::AddHourRows()
 {
+    HourRowsWanted = true;
+    if (lvwToDo == nullptr)
+        return;
     QList<QTreeWidgetItem*> rows;
     for (int row = 1; row <= 24; ++row)
         rows.append(new QTreeWidgetItem({AnsiToQString(HourCaption(row)), QString()}));
@@ -137,7 +180,7 @@ void TDayPlanner::AddHourRows()
 
 QDate TDayPlanner::SelectedDate() const
 {
-    return calMain->selectedDate();
+    return calMain != nullptr ? calMain->selectedDate() : Services.Today(); // where it will open
 }
 
 std::string TDayPlanner::DateText() const
@@ -147,6 +190,8 @@ std::string TDayPlanner::DateText() const
 
 void TDayPlanner::RefreshDayActions()
 {
+    if (lvwToDo == nullptr)
+        return;
     const std::string date = DateText();
     const THours& hours = *State.Hours;
     const int rows = lvwToDo->topLevelItemCount();
@@ -176,6 +221,8 @@ void TDayPlanner::calMainPageChanged(int year, int month)
 
 bool TDayPlanner::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == stsCalendar && event->type() == QEvent::Show)
+        BuildCalendarTab();
     // The pointer entering or leaving the calendar starts the refresh timer for good.
     if (watched == calMain && (event->type() == QEvent::Enter || event->type() == QEvent::Leave))
         Timer1->start();
@@ -208,6 +255,7 @@ int TDayPlanner::SelectedRow() const
 
 void TDayPlanner::btnEditHourClick()
 {
+    BuildCalendarTab();
     const int row = SelectedRow();
     if (row < 0) {
         Services.Messages.Inform(QStringLiteral("Please select a hour to edit!")); // the program's own wording
@@ -227,6 +275,7 @@ void TDayPlanner::btnEditHourClick()
 
 void TDayPlanner::btnClearHourClick()
 {
+    BuildCalendarTab();
     const int row = SelectedRow();
     if (row < 0) {
         Services.Messages.Inform(QStringLiteral("Please select an action to delete!"));
@@ -240,5 +289,6 @@ void TDayPlanner::btnClearHourClick()
 
 void TDayPlanner::btnTodayClick()
 {
+    BuildCalendarTab();
     calMain->setSelectedDate(Services.Today());
 }

@@ -22,10 +22,12 @@ public:
     TDayPlanner(TWorkspaceState& state, TWorkspaceServices& services, QObject* parent = nullptr);
     ~TDayPlanner() override;
 
-    // The tab; the caller places it and takes ownership.
+    // The tab; the caller places it and takes ownership. Its controls are made when it first
+    // shows, or when a handler below needs them.
     QWidget* CalendarTab() const { return stsCalendar; }
     // Gives the day panel the Calendar tab's width less the calendar and a 10-pixel gap, once
-    // the tab set is laid out; later resizing keeps it, so it stays at the right edge.
+    // the tab set is laid out (or when the tab is made later); later resizing keeps it, so it
+    // stays at the right edge.
     void FitDayPanel();
     void StopRefreshing();
 
@@ -33,7 +35,7 @@ public:
     void AddHourRows();
     // Fills the action cells from the hours of the calendar's date.
     void RefreshDayActions();
-    // The calendar's date.
+    // The calendar's date; before the tab is made, the date it opens on.
     [[nodiscard]] QDate SelectedDate() const;
 
     void btnEditHourClick();
@@ -50,6 +52,7 @@ protected:
 
 private:
     void BuildCalendarTab();
+    void TakeTabPlace();
     void calMainPageChanged(int year, int month);
     [[nodiscard]] bool lvwToDoKeyDown(int key);
     [[nodiscard]] std::string DateText() const;
@@ -65,4 +68,6 @@ private:
     QPushButton* btnClearHour = nullptr;
     QPushButton* btnToday = nullptr;
     QTimer* Timer1 = nullptr;
+    bool HourRowsWanted = false; // AddHourRows came before the tab was made
+    bool Fitted = false;         // so did FitDayPanel
 };

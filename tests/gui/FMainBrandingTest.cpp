@@ -153,6 +153,7 @@ private slots:
         VerifyDesignFont(FindControl<QTreeWidget>(window.get(), "lvwItems"), 14);
         VerifyDesignFont(FindControl<QLabel>(window.get(), "lblProjName"), 14);
         VerifyDesignFont(FindControl<QLabel>(window.get(), "lblLink1URL"), 12);
+        TMainWindowFixture::ShowCalendar(*window);
         VerifyDesignFont(FindControl<QWidget>(window.get(), "calMain"), 11);
         QVERIFY(!FindControl<QPushButton>(window.get(), "btnSave")->font().bold());
 

@@ -104,6 +104,7 @@ private slots:
     void dayListHasTheTwentyFourHourCaptions()
     {
         auto window = Open();
+        TMainWindowFixture::ShowCalendar(*window);
         auto* hours = FindControl<QTreeWidget>(window.get(), "lvwToDo");
         QCOMPARE(hours->topLevelItemCount(), 24);
         QStringList captions;
@@ -130,6 +131,7 @@ private slots:
         QVERIFY(tree->topLevelItem(0)->isExpanded());
         QCOMPARE(tree->topLevelItem(1)->child(0)->text(0), QStringLiteral("Garden"));
         // The day planner shows the calendar's day, the hour found with letter case ignored.
+        TMainWindowFixture::ShowCalendar(*window);
         auto* hours = FindControl<QTreeWidget>(window.get(), "lvwToDo");
         QCOMPARE(hours->topLevelItem(8)->text(1), QStringLiteral("Call the bank  soon"));
         QCOMPARE(hours->topLevelItem(9)->text(1), QString());
@@ -238,6 +240,7 @@ private slots:
         QCOMPARE(Fixture->Messages.Texts(),
                  QStringList{QStringLiteral("Cannot read \"categories.dat\": Not a regular file")});
         QCOMPARE(FindControl<QTreeWidget>(window.get(), "tvwMain")->topLevelItemCount(), 0); // no categories
+        TMainWindowFixture::ShowCalendar(*window);
         QCOMPARE(FindControl<QTreeWidget>(window.get(), "lvwToDo")->topLevelItem(8)->text(1),
                  QStringLiteral("Call the bank  soon"));
         QVERIFY(window->isVisible());
@@ -514,6 +517,7 @@ private slots:
         auto* tasks = FindControl<QTreeWidget>(window.get(), "lvwItems");
         QCOMPARE(tasks->topLevelItem(0)->text(1), QStringLiteral("Buy domain"));
         QCOMPARE(tasks->topLevelItem(0)->checkState(0), Qt::Checked);
+        TMainWindowFixture::ShowCalendar(*window);
         QCOMPARE(FindControl<QTreeWidget>(window.get(), "lvwToDo")->topLevelItem(11)->text(1), QStringLiteral("Lunch"));
         QVERIFY(Fixture->Messages.Shown.isEmpty());
     }
@@ -531,6 +535,7 @@ private slots:
     void listsAndTheTreeMenuUseTheDesignFontAndTheHourCaptionsFit()
     {
         auto window = Open();
+        TMainWindowFixture::ShowCalendar(*window);
         for (QWidget* control : {static_cast<QWidget*>(FindControl<QTreeWidget>(window.get(), "lvwItems")),
                                  static_cast<QWidget*>(FindControl<QTreeWidget>(window.get(), "lvwToDo")),
                                  static_cast<QWidget*>(FindControl<QMenu>(window.get(), "mnuTree"))}) {

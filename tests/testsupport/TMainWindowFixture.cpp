@@ -2,6 +2,9 @@
 
 #include "UPinnedSettings.h"
 
+#include "UFindControl.h"
+
+#include <QTabWidget>
 #include <QTest>
 
 TMainWindowOptions TMainWindowFixture::Options()
@@ -30,4 +33,9 @@ std::unique_ptr<TfrmMain> TMainWindowFixture::Open(TMainWindowOptions options)
     if (!QTest::qWaitForWindowExposed(window.get()))
         QTest::qFail("the window was never shown", __FILE__, __LINE__);
     return window;
+}
+
+void TMainWindowFixture::ShowCalendar(TfrmMain& window)
+{
+    FindControl<QTabWidget>(&window, "pgcMain")->setCurrentIndex(1);
 }

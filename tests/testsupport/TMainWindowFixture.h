@@ -20,6 +20,8 @@ struct TMainWindowFixture {
     // Creates the window and shows it, waiting until it is on screen.
     [[nodiscard]] std::unique_ptr<TfrmMain> Open(TMainWindowOptions options);
     [[nodiscard]] std::unique_ptr<TfrmMain> Open() { return Open(Options()); }
+    // Brings the "Calendar" tab forward; its controls are made when it first shows.
+    static void ShowCalendar(TfrmMain& window);
 
     TTempFolder Temp;
     TScriptedMessages Messages;

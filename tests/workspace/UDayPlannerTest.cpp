@@ -36,10 +36,10 @@ private slots:
         Fixture = std::make_unique<TWorkspaceFixture>();
         Planner = std::make_unique<TDayPlanner>(Fixture->State, Fixture->Services);
         Tab.reset(Planner->CalendarTab());
+        Planner->AddHourRows();
+        Tab->show(); // makes the tab's controls
         lvwToDo = FindControl<QTreeWidget>(Tab.get(), "lvwToDo");
         calMain = FindControl<QCalendarWidget>(Tab.get(), "calMain");
-        Planner->AddHourRows();
-        Tab->show();
     }
 
     void cleanup()
