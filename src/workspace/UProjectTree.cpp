@@ -3,6 +3,7 @@
 #include "model/UCategories.h"
 #include "model/UProjects.h"
 #include "ui/UAnsiText.h"
+#include "ui/UColumnFit.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
 #include "ui/UIcons.h"
@@ -101,7 +102,7 @@ TProjectTree::TProjectTree(TWorkspaceState& state, TWorkspaceServices& services,
     for (const auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
         connect(tvwMain, signal, this, [this] {
             if (!Rebuilding) // a rebuild opens every category, then fits the column once
-                tvwMain->resizeColumnToContents(0);
+                FitFirstColumn(*tvwMain);
         });
     connect(tvwMain, &QTreeWidget::customContextMenuRequested, this, &TProjectTree::ShowTreeMenu);
     connect(NewCategory1, &QAction::triggered, this, Guarded([this] { NewCategory1Click(); }));
@@ -150,7 +151,7 @@ void TProjectTree::RebuildTree(std::string_view nameToSelect)
     }
     tvwMain->addTopLevelItems(categoryNodes);
     tvwMain->expandAll(); // only categories with projects have anything to expand
-    tvwMain->resizeColumnToContents(0);
+    FitFirstColumn(*tvwMain);
     if (!edtFind->isHidden())
         ApplyFilter();
     if (toSelect != nullptr)
