@@ -72,12 +72,15 @@ bool Start(const std::filesystem::path& program, TStart& start)
 std::filesystem::path PlaceProgram(const std::filesystem::path& folder)
 {
     std::filesystem::create_directories(folder);
-    const std::filesystem::path copy = folder / "taskwren";
-    std::error_code linked;
-    std::filesystem::create_hard_link(TASKWREN_PROGRAM, copy, linked);
-    if (linked)
-        std::filesystem::copy_file(TASKWREN_PROGRAM, copy);
-    return copy;
+    // With the library it loads on demand, as installed, though no start here needs it.
+    const std::filesystem::path program = TASKWREN_PROGRAM;
+    for (const std::filesystem::path& file : {program, program.parent_path() / "libtaskwren-ondemand.so"}) {
+        std::error_code linked;
+        std::filesystem::create_hard_link(file, folder / file.filename(), linked);
+        if (linked)
+            std::filesystem::copy_file(file, folder / file.filename());
+    }
+    return folder / program.filename();
 }
 
 struct TStartupFolders {

@@ -1,7 +1,7 @@
 // libFuzzer target: a JPEG banner as the program decodes it, with libjpeg behind the size
 // refusal: no crash, no hang, and never a picture wider or higher than 4096 pixels.
 
-#include "ui/UJpegDecoder.h"
+#include "ondemand/UJpegDecoder.h"
 
 #include <cstdint>
 #include <cstdlib>

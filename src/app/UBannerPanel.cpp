@@ -3,12 +3,13 @@
 #include "brand/UBrandRules.h"
 #include "common/UErrors.h"
 #include "common/UProgramFolder.h"
+#include "ondemand/UOnDemand.h"
 #include "ui/TLinkLabel.h"
 #include "ui/UAnsiText.h"
 #include "ui/UBrowserLauncher.h"
 #include "ui/UElide.h"
 #include "ui/UErrorHandler.h"
-#include "ui/UJpegDecoder.h"
+#include "ui/UOnDemandLoader.h"
 #include "ui/UPictureBounds.h"
 #include "ui/UPictureHelper.h"
 #include "ui/UWidgets.h"
@@ -39,7 +40,9 @@ QImage DecodeStill(TBannerFormat format, const std::string& data, const std::fil
     case TBannerFormat::Icon:
         return DecodeStillWithinBounds(data, "ICO");
     case TBannerFormat::Jpeg:
-        return DecodeJpeg(data);
+        if (const TOnDemand* functions = OnDemand())
+            return functions->DecodeJpeg(data);
+        return {}; // the banner hides, as for any picture that cannot be read
     case TBannerFormat::Wmf:
         return DrawMetafile(pictureHelper, "wmf", data);
     case TBannerFormat::Emf:

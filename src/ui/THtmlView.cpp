@@ -1,19 +1,14 @@
 #include "ui/THtmlView.h"
 
 #include "common/UHtmlBounds.h"
+#include "ondemand/UOnDemand.h"
 #include "ui/UAnsiText.h"
 #include "ui/UBrowserLauncher.h"
+#include "ui/UOnDemandLoader.h"
 
 #include <QImage>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 
 namespace {
-
-// A welcome page's picture larger than this is not shown: it would only hold memory.
-constexpr qint64 LargestPicture = 8 * 1024 * 1024;
-constexpr int PictureTimeoutMs = 30000;
 
 bool IsWebAddress(const QUrl& address)
 {
@@ -51,33 +46,28 @@ QVariant THtmlView::loadResource(int type, const QUrl& name)
     return QImage();
 }
 
+THtmlView::~THtmlView() = default;
+
 void THtmlView::Fetch(const QUrl& address)
 {
     if (Requested.contains(address))
         return;
     Requested.insert(address);
-    if (Network == nullptr) { // made for the first picture: most pages have none
-        Network = new QNetworkAccessManager(this);
-        connect(Network, &QNetworkAccessManager::finished, this, &THtmlView::PictureArrived);
+    if (Pictures == nullptr) { // made for the first picture: most pages have none
+        const TOnDemand* functions = OnDemand();
+        if (functions == nullptr)
+            return; // the page shows without its pictures
+        Pictures.reset(functions->NewWebPictures(
+            [this](const QUrl& picture, const QImage& image) { PictureArrived(picture, image); }));
     }
-    QNetworkRequest request(address);
-    request.setTransferTimeout(PictureTimeoutMs);
-    QNetworkReply* reply = Network->get(request);
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
-        if (received > LargestPicture)
-            reply->abort();
-    });
+    Pictures->Fetch(address);
 }
 
-void THtmlView::PictureArrived(QNetworkReply* reply)
+void THtmlView::PictureArrived(const QUrl& address, const QImage& picture)
 {
-    reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError)
-        return;
-    const QImage picture = QImage::fromData(reply->readAll());
     if (picture.isNull())
         return;
-    document()->addResource(QTextDocument::ImageResource, reply->request().url(), picture);
+    document()->addResource(QTextDocument::ImageResource, address, picture);
     // Lays the document out again, now with the picture's size.
     document()->markContentsDirty(0, document()->characterCount());
 }

@@ -7,15 +7,17 @@
 #include <QSet>
 #include <QTextBrowser>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+#include <memory>
+
 class TBrowserLauncher;
+class TWebPictures;
 
 class THtmlView : public QTextBrowser {
     Q_OBJECT
 
 public:
     explicit THtmlView(TBrowserLauncher& browser, QWidget* parent = nullptr);
+    ~THtmlView() override;
 
     // Shows `html` (the document's markup) from its start, within the bounds that keep its
     // layout short (see UHtmlBounds).
@@ -25,9 +27,9 @@ public:
 
 private:
     void Fetch(const QUrl& address);
-    void PictureArrived(QNetworkReply* reply);
+    void PictureArrived(const QUrl& address, const QImage& picture);
 
     TBrowserLauncher& Browser;
-    QNetworkAccessManager* Network = nullptr;
+    std::unique_ptr<TWebPictures> Pictures;
     QSet<QUrl> Requested; // each picture is fetched once per document
 };

@@ -1,9 +1,10 @@
 #include "ui/UPrintChooser.h"
 
-#include <QPrintDialog>
+#include "ondemand/UOnDemand.h"
+#include "ui/UOnDemandLoader.h"
 
 bool TQtPrintChooser::ChoosePrinter(QPrinter& printer)
 {
-    QPrintDialog dialog(&printer, Parent);
-    return dialog.exec() == QDialog::Accepted;
+    const TOnDemand* functions = OnDemand();
+    return functions != nullptr && functions->ChoosePrinter(printer, Parent);
 }

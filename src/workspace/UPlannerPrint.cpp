@@ -1,26 +1,21 @@
 #include "workspace/UPlannerPrint.h"
 
+#include "ondemand/UOnDemand.h"
 #include "ui/UMessageService.h"
-#include "ui/UPrintChooser.h"
-#include "ui/UWaitCursor.h"
+#include "ui/UOnDemandLoader.h"
 #include "workspace/UPrintDocuments.h"
 #include "workspace/UWorkspace.h"
 
-#include <QPrinter>
 #include <QTextDocument>
 
 namespace {
 
 void Print(QTextDocument& document, TPrintChooser& printers, TMessageService& messages)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
-    if (!printers.ChoosePrinter(printer))
-        return;
-    const TWaitCursor printing;
-    document.print(&printer);
-    // Printing to a folder that cannot be written, or a printer that fails, says nothing itself.
-    if (printer.printerState() == QPrinter::Error)
+    const TOnDemand* functions = OnDemand();
+    if (functions == nullptr)
+        messages.Warn(QStringLiteral("The printout could not be made.\n") + OnDemandFailure());
+    else if (functions->PrintDocument(document, printers) == TPrintOutcome::Failed)
         messages.Warn(QStringLiteral("The printout could not be made."));
 }
 

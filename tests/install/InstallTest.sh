@@ -16,6 +16,13 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -L "$prefix/bin/taskwren" ] || fail "no launcher link on PATH"
 [ -x "$folder/taskwren" ] || fail "no program in $folder"
 [ -x "$folder/taskwren-picture" ] || fail "no picture helper beside the program in $folder"
+# The on-demand library loads with everything it needs and answers at its entry.
+python3 - "$folder/libtaskwren-ondemand.so" <<'PYTHON' || fail "the on-demand library does not load beside the program"
+import ctypes, sys
+entry = ctypes.CDLL(sys.argv[1], mode=ctypes.RTLD_LOCAL).TaskwrenOnDemand
+entry.restype = ctypes.c_void_p
+sys.exit(0 if entry() else 1)
+PYTHON
 [ -f "$prefix/share/icons/hicolor/scalable/apps/taskwren.svg" ] || fail "no icon"
 desktop-file-validate "$prefix/share/applications/taskwren.desktop" || fail "the desktop entry is not valid"
 
@@ -43,7 +50,7 @@ mkdir "$work/elsewhere"
 for name in dbsettings.dat banner1.dat mainskin.dat main.ico Updater.exe crash.log mainappupdate.inf; do
   echo "$name of the user" >"$folder/$name"
 done
-(cd "$folder" && sha256sum -- * | grep -v -e ' taskwren$' -e ' taskwren-picture$') >"$work/before"
+(cd "$folder" && sha256sum -- * | grep -v -e ' taskwren$' -e ' taskwren-picture$' -e ' libtaskwren-ondemand.so$') >"$work/before"
 echo "not the program" >"$folder/taskwren"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 cmp -s "$folder/taskwren" "$build/src/taskwren" || fail "a second install did not replace the program"

@@ -1,4 +1,4 @@
-#include "ui/UJpegDecoder.h"
+#include "ondemand/UJpegDecoder.h"
 
 #include <csetjmp>
 #include <cstdio>
