@@ -20,7 +20,7 @@ PREFIX     ?= $(HOME)/.local
 # (its library and, to build, its headers) for the iCalendar export.
 RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev \
                  libwmf-dev libemf2svg-dev fonts-liberation fonts-urw-base35 xdg-utils \
-                 libical3 libical-dev
+                 libical3 libical-dev libfontconfig-dev
 # What only the tests, benchmarks and fuzz targets need: GoogleTest and Benchmark, OpenSSL
 # as the crypto tests' oracle, nginx and curl beside the transport, PHP for the reference news
 # service, desktop-file-validate for the installed entry, clang with its libFuzzer runtime,

@@ -61,7 +61,7 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     , State(std::make_unique<TWorkspaceState>())
 {
     Loading = std::make_unique<TPlannerLoad>(*Folder);
-    UseBuiltInPalette(); // before any control takes its colours
+    UseBuiltInLook(); // before any control takes its colours and font
     if (Options.Messages == nullptr)
         OwnMessages = std::make_unique<TQtMessageService>(this);
     Messages = Options.Messages != nullptr ? Options.Messages : OwnMessages.get();

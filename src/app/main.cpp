@@ -1,5 +1,6 @@
 #include "app/FCrashReport.h"
 #include "app/FMain.h"
+#include "app/TFontWarmUp.h"
 #include "brand/UAppVersion.h"
 #include "app/UCommandLine.h"
 #include "brand/URandomSource.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv)
     if (const auto status = AnswerCommandLine(argc, argv))
         return *status;
 
+    TFontWarmUp fonts;
     TApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Taskwren"));
     QGuiApplication::setApplicationVersion(QString::fromLatin1(AppVersion.data(), AppVersion.size()));
@@ -74,6 +76,7 @@ int main(int argc, char** argv)
     // One generator for the run, seeded once, for the welcome page, banner and links.
     TSeededRandom random;
     options.LoadBrandSettings = [&random](const TProgramFolder& folder) { return LoadBrandSettings(folder, random); };
+    fonts.Wait(); // the window's first control asks for a font
     TfrmMain window(std::move(options));
     window.show();
     TQtDialogRunner dialogs;

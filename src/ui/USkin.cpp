@@ -1,7 +1,10 @@
 #include "ui/USkin.h"
 
+#include "ui/UWidgets.h"
+
 #include <QApplication>
 #include <QBuffer>
+#include <QFontDatabase>
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -83,11 +86,16 @@ QPalette BuiltInPalette()
     return palette;
 }
 
-void UseBuiltInPalette()
+void UseBuiltInLook()
 {
     const QPalette palette = BuiltInPalette();
     QApplication::setPalette(palette);
     QToolTip::setPalette(palette);
+    // Controls measure their texts as they are made, before the window's style sheet gives
+    // them the design font; in the desktop's font that had Qt load two fonts for nothing.
+    // Tool tips keep the desktop's font.
+    QToolTip::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    QApplication::setFont(DesignFont());
 }
 
 QString DesignFonts()

@@ -19,8 +19,9 @@ QString BuiltInSkin();
 // Every colour of the built-in look: dark texts on light backgrounds, whatever the desktop's
 // theme. A skin file's style sheet draws over it.
 QPalette BuiltInPalette();
-// Gives the whole program, its tool tips and pop-ups included, the built-in palette.
-void UseBuiltInPalette();
+// Gives the whole program, its tool tips and pop-ups included, the built-in palette, and its
+// controls the design font from the start.
+void UseBuiltInLook();
 
 // The style sheet in a skin file, or none when the file is not style sheet text (a binary
 // skin made for another toolkit): text holds no NUL byte and is valid UTF-8.
