@@ -260,7 +260,7 @@ void TfrmMain::ApplySkin(const QString& skin)
     // The designed fonts hold under any skin: the skin's are dropped and the design's set
     // again after it. Under a style sheet a widget no longer takes its parent's font, so they
     // are set in the sheet, which also reaches the dialogs opened later.
-    setStyleSheet(WithoutFonts(skin) + DesignFonts());
+    setStyleSheet(WithoutFonts(skin) + DesignFonts() + ReportListLines());
     setFont(DesignFont());
 }
 

@@ -98,6 +98,16 @@ void UseBuiltInLook()
     QApplication::setFont(DesignFont());
 }
 
+QString ReportListLines()
+{
+    // A style sheet on items also takes over painting the selection, so it says how, in the
+    // palette's colours (which stay the same without the focus).
+    return QStringLiteral(R"(
+QTreeView[reportList="true"]::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }
+QTreeView[reportList="true"]::item:selected { background: palette(highlight); color: palette(highlighted-text); }
+)");
+}
+
 QString DesignFonts()
 {
     return QStringLiteral(R"(

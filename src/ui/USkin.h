@@ -12,6 +12,8 @@
 // The designed fonts as style sheet rules, to follow a skin: Arial at 14 pixels, the link
 // labels' at 12, the about window's product name and the calendar's at 11.
 QString DesignFonts();
+// The grid lines of the report lists (MakeReportList), which hold under any skin too.
+QString ReportListLines();
 
 // A clean, light look for every window of the program.
 QString BuiltInSkin();

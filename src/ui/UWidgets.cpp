@@ -40,12 +40,9 @@ void MakeReportList(QTreeWidget& widget, const char* name, const QStringList& co
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setAllColumnsShowFocus(true);
     list->setUniformRowHeights(true);
-    // Grid lines; a style sheet on items also takes over painting the selection, so it says
-    // how, in the palette's colours (which stay the same without the focus).
-    list->setStyleSheet(
-        QStringLiteral("QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"
-                       "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
-    // A widget with a style sheet resolves its font from the application, not its parent.
+    // Its grid lines come from the window's style sheet (ReportListLines): a sheet of its own
+    // cost each list a style of its own at start-up.
+    list->setProperty("reportList", true);
     list->setFont(DesignFont());
     list->header()->setFont(DesignFont());
     KeepSelectionVisible(list);
