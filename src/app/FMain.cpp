@@ -6,7 +6,6 @@
 #include "common/UErrors.h"
 #include "common/UProgramFolder.h"
 #include "common/UUtils.h"
-#include "model/TPlannerLoad.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
 #include "model/USaveAll.h"
@@ -60,7 +59,8 @@ TfrmMain::TfrmMain(TMainWindowOptions options, QWidget* parent)
     , HttpClient(std::make_unique<THttpClient>(*Pump, *Clock))
     , State(std::make_unique<TWorkspaceState>())
 {
-    Loading = std::make_unique<TPlannerLoad>(*Folder);
+    Loading = Options.Loading != nullptr ? std::move(Options.Loading)
+                                         : std::make_unique<TPlannerLoad>(Options.ProgramFolder);
     UseBuiltInLook(); // before any control takes its colours and font
     if (Options.Messages == nullptr)
         OwnMessages = std::make_unique<TQtMessageService>(this);

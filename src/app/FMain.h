@@ -3,6 +3,7 @@
 // the regions' behaviour lives in panes that it builds and connects.
 
 #include "brand/UBrandSettings.h"
+#include "model/TPlannerLoad.h"
 #include "model/UDataFiles.h"
 
 #include <QDate>
@@ -35,7 +36,6 @@ class TMessagePump;
 class TMessageService;
 class TNewsPane;
 class TPlannerExport;
-class TPlannerLoad;
 class TPlannerPrint;
 class TPrintChooser;
 class TProgramFolder;
@@ -63,6 +63,9 @@ struct TMainWindowOptions {
     std::function<QDate()> Today;
     // Reads the branding of this copy; when none is given the window keeps its built-in look.
     std::function<TBrandSettings(const TProgramFolder&)> LoadBrandSettings;
+    // The reading of the program folder's data files, when it was begun before the window;
+    // else the window begins it.
+    std::unique_ptr<TPlannerLoad> Loading;
     // Starts the updater; when none is given it runs as a process of its own.
     TProgramStarter* Updater = nullptr;
     // The update directory, ending with "/"; when none is given, the build's.

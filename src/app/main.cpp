@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -50,6 +51,15 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
     return 2;
 }
 
+// The folder of the program file itself, the launcher's link resolved, in the file system's
+// own encoding whatever bytes its name holds; empty where /proc cannot tell.
+std::filesystem::path ProgramFileFolder()
+{
+    std::error_code failed;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
+    return failed ? std::filesystem::path() : program.parent_path();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -58,6 +68,11 @@ int main(int argc, char** argv)
         return *status;
 
     TFontWarmUp fonts;
+    TMainWindowOptions options;
+    // Where the program's folder is known before Qt starts, its data files are read meanwhile.
+    options.ProgramFolder = ProgramFileFolder();
+    if (!options.ProgramFolder.empty())
+        options.Loading = std::make_unique<TPlannerLoad>(options.ProgramFolder);
     TApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Taskwren"));
     QGuiApplication::setApplicationVersion(QString::fromLatin1(AppVersion.data(), AppVersion.size()));
@@ -66,10 +81,8 @@ int main(int argc, char** argv)
     // Where Arial is missing, its metric twin keeps the designed sizes.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 
-    TMainWindowOptions options;
-    // The file system's own encoding of the folder, whatever bytes its name holds. Qt resolves
-    // the launcher's link, so this is the folder of the program file itself.
-    options.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    if (options.ProgramFolder.empty()) // Qt finds it without /proc, from the command line
+        options.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     InstallCrashHandler(options.ProgramFolder);
     TProgramFolder programFolder(options.ProgramFolder);
     static_cast<void>(programFolder.RemoveStaleTemporaryFiles(OwnFiles));

@@ -1,19 +1,21 @@
 #include "model/TPlannerLoad.h"
 
+#include "common/UProgramFolder.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
 
 #include <system_error>
 #include <utility>
 
-TPlannerLoad::TPlannerLoad(const TProgramFolder& folder)
-    : Hours(std::make_unique<THours>())
+TPlannerLoad::TPlannerLoad(const std::filesystem::path& folder)
+    : Folder(std::make_unique<const TProgramFolder>(folder))
+    , Hours(std::make_unique<THours>())
     , Projects(std::make_unique<TProjects>())
 {
     try {
-        Reader = std::thread([this, &folder] { Read(folder); });
+        Reader = std::thread([this] { Read(); });
     } catch (const std::system_error&) {
-        Read(folder);
+        Read();
     }
 }
 
@@ -22,8 +24,9 @@ TPlannerLoad::~TPlannerLoad()
     Wait();
 }
 
-void TPlannerLoad::Read(const TProgramFolder& folder) noexcept
+void TPlannerLoad::Read() noexcept
 {
+    const TProgramFolder& folder = *Folder;
     const auto read = [this](TDataFile file, auto&& load) {
         try {
             load();

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <thread>
 
@@ -16,9 +17,9 @@ class TProjects;
 
 class TPlannerLoad {
 public:
-    // Starts reading; `folder` must outlive the reading. Reads at once, on this thread, when
-    // no thread can be started.
-    explicit TPlannerLoad(const TProgramFolder& folder);
+    // Starts reading the files of `folder`. Reads at once, on this thread, when no thread can
+    // be started.
+    explicit TPlannerLoad(const std::filesystem::path& folder);
     ~TPlannerLoad();
     TPlannerLoad(const TPlannerLoad&) = delete;
     TPlannerLoad& operator=(const TPlannerLoad&) = delete;
@@ -31,9 +32,10 @@ public:
     void Finish(TDataFile file);
 
 private:
-    void Read(const TProgramFolder& folder) noexcept;
+    void Read() noexcept;
     void Wait();
 
+    std::unique_ptr<const TProgramFolder> Folder;
     std::unique_ptr<THours> Hours;
     std::unique_ptr<TProjects> Projects;
     std::array<std::exception_ptr, 3> Errors; // by TDataFile

@@ -2,7 +2,6 @@
 
 #include "TTempFolder.h"
 #include "common/UErrors.h"
-#include "common/UProgramFolder.h"
 #include "model/UHours.h"
 #include "model/UProjects.h"
 
@@ -18,9 +17,7 @@ TEST(PlannerLoad, EachFileRaisesItsOwnErrorWhenFinishedAndTheOthersAreRead)
     temp.Write("categories.dat", "Work\r\nHome\r\n");
     std::filesystem::create_directory(temp.Path() / "Projects.dat"); // not a file: cannot be read
     temp.Write("Hours.dat", "7/5/2008^1:00 AM^Call\r\n");
-    const TProgramFolder folder(temp.Path());
-
-    TPlannerLoad load(folder);
+    TPlannerLoad load(temp.Path());
     const std::unique_ptr<THours> hours = load.TakeHours();
     EXPECT_NO_THROW(load.Finish(TDataFile::Hours));
     EXPECT_EQ(hours->Count(), 1);
