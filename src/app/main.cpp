@@ -12,6 +12,7 @@
 #include "model/UProjects.h"
 #include "ui/UDialogRunner.h"
 #include "ui/UErrorHandler.h"
+#include "ui/UIcons.h"
 
 #include <QFile>
 #include <QFont>
@@ -74,10 +75,12 @@ int main(int argc, char** argv)
     if (!options.ProgramFolder.empty())
         options.Loading = std::make_unique<TPlannerLoad>(options.ProgramFolder);
     TApplication application(argc, argv);
+    fonts.QtStarted();
     QGuiApplication::setApplicationName(QStringLiteral("Taskwren"));
     QGuiApplication::setApplicationVersion(QString::fromLatin1(AppVersion.data(), AppVersion.size()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopName));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/taskwren.svg"))); // a publisher's main.ico replaces it
+    // A publisher's main.ico replaces it.
+    QApplication::setWindowIcon(IconFromFileWhenShown(QStringLiteral(":/taskwren.svg")));
     // Where Arial is missing, its metric twin keeps the designed sizes.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -47,6 +48,47 @@ public:
 private:
     int DesignSize;
     std::function<void(QPainter&)> Paint;
+};
+
+class TIconWhenShown : public QIconEngine {
+public:
+    explicit TIconWhenShown(QString file)
+        : File(std::move(file))
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return Icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().availableSizes(mode, state);
+    }
+    QIconEngine* clone() const override { return new TIconWhenShown(File); }
+
+private:
+    const QIcon& Icon()
+    {
+        if (!Loaded)
+            Loaded = QIcon(File);
+        return *Loaded;
+    }
+
+    QString File;
+    std::optional<QIcon> Loaded;
 };
 
 QIcon Painted(int designSize, std::function<void(QPainter&)> paint)
@@ -135,4 +177,9 @@ QIcon ProjectIcon()
         p.setPen(QPen(QColor(20, 90, 30), 1.5));
         p.drawLine(QPointF(5, 2), QPointF(5, 12));
     });
+}
+
+QIcon IconFromFileWhenShown(const QString& file)
+{
+    return QIcon(new TIconWhenShown(file));
 }
