@@ -75,7 +75,6 @@ int main(int argc, char** argv)
     if (!options.ProgramFolder.empty())
         options.Loading = std::make_unique<TPlannerLoad>(options.ProgramFolder);
     TApplication application(argc, argv);
-    fonts.QtStarted();
     QGuiApplication::setApplicationName(QStringLiteral("Taskwren"));
     QGuiApplication::setApplicationVersion(QString::fromLatin1(AppVersion.data(), AppVersion.size()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopName));
@@ -83,6 +82,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(IconFromFileWhenShown(QStringLiteral(":/taskwren.svg")));
     // Where Arial is missing, its metric twin keeps the designed sizes.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    fonts.QtStarted(); // after the substitution, which Qt keeps unlocked
 
     if (options.ProgramFolder.empty()) // Qt finds it without /proc, from the command line
         options.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
