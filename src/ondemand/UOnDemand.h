@@ -13,7 +13,15 @@ class QPrinter;
 class QTextDocument;
 class QUrl;
 class QWidget;
-class TPrintChooser;
+
+// The one way the program asks for a printer (or a PDF file), so that tests can answer
+// without a print dialog.
+class TPrintChooser {
+public:
+    virtual ~TPrintChooser() = default;
+    // Sets `printer` up as the user chooses; false when the user cancelled.
+    virtual bool ChoosePrinter(QPrinter& printer) = 0;
+};
 
 // Fetches web pictures in the background; each arrives through the callback it was made
 // with, a picture that cannot be had as a null image. Destroying it abandons the rest.

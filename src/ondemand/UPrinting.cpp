@@ -1,8 +1,6 @@
 #include "ondemand/UPrinting.h"
 
-#include "ui/UPrintChooser.h"
-#include "ui/UWaitCursor.h"
-
+#include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
@@ -19,8 +17,9 @@ TPrintOutcome PrintDocument(QTextDocument& document, TPrintChooser& printers)
     printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
     if (!printers.ChoosePrinter(printer))
         return TPrintOutcome::Cancelled;
-    const TWaitCursor printing;
+    QApplication::setOverrideCursor(Qt::WaitCursor); // print() raises nothing
     document.print(&printer);
+    QApplication::restoreOverrideCursor();
     // Printing to a folder that cannot be written, or a printer that fails, says nothing itself.
     return printer.printerState() == QPrinter::Error ? TPrintOutcome::Failed : TPrintOutcome::Printed;
 }

@@ -1,16 +1,10 @@
 #pragma once
-// The one way the program asks for a printer (or a PDF file), so that tests can answer
-// without a print dialog.
+// The print dialog as the program's way to ask for a printer (TPrintChooser, which the
+// on-demand library calls when it prints).
 
-class QPrinter;
+#include "ondemand/UOnDemand.h"
+
 class QWidget;
-
-class TPrintChooser {
-public:
-    virtual ~TPrintChooser() = default;
-    // Sets `printer` up as the user chooses; false when the user cancelled.
-    virtual bool ChoosePrinter(QPrinter& printer) = 0;
-};
 
 // Qt's print dialog, which also offers printing to a PDF file.
 class TQtPrintChooser : public TPrintChooser {
