@@ -74,15 +74,16 @@ int main(int argc, char** argv)
     options.ProgramFolder = ProgramFileFolder();
     if (!options.ProgramFolder.empty())
         options.Loading = std::make_unique<TPlannerLoad>(options.ProgramFolder);
+    // Where Arial is missing, its metric twin keeps the designed sizes. Set before the fonts'
+    // thread lists them: Qt keeps the substitutions without a lock.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     TApplication application(argc, argv);
+    fonts.QtStarted();
     QGuiApplication::setApplicationName(QStringLiteral("Taskwren"));
     QGuiApplication::setApplicationVersion(QString::fromLatin1(AppVersion.data(), AppVersion.size()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopName));
     // A publisher's main.ico replaces it.
     QApplication::setWindowIcon(IconFromFileWhenShown(QStringLiteral(":/taskwren.svg")));
-    // Where Arial is missing, its metric twin keeps the designed sizes.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    fonts.QtStarted(); // after the substitution, which Qt keeps unlocked
 
     if (options.ProgramFolder.empty()) // Qt finds it without /proc, from the command line
         options.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
