@@ -134,16 +134,22 @@ QIcon UpdateIcon()
 
 QIcon HelpIcon()
 {
+    // The question mark is drawn, not written: a font of its own size cost the start-up a
+    // font of its own.
     return Painted(ToolIconSize, [](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(45, 105, 195));
         p.drawEllipse(QRectF(3, 3, 22, 22));
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(17);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(3, 3, 22, 22), Qt::AlignCenter, QStringLiteral("?"));
+        QPainterPath hook;
+        hook.moveTo(10.5, 10.8);
+        hook.arcTo(QRectF(10.5, 7.3, 7, 7), 180, -270); // round the top, down to the middle
+        hook.lineTo(14, 16.6);
+        p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(hook);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(14, 20.4), 1.6, 1.6);
     });
 }
 
