@@ -5,6 +5,7 @@
 #include "app/UCommandLine.h"
 #include "brand/URandomSource.h"
 #include "brand/USettingsFile.h"
+#include "common/UHugePageHeap.h"
 #include "common/UProgramFolder.h"
 #include "crash/UCrashHandler.h"
 #include "crash/UCrashLog.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv)
     if (const auto status = AnswerCommandLine(argc, argv))
         return *status;
 
+    GrowHeapInHugePages(); // before the start-up's allocations
     TFontWarmUp fonts;
     TMainWindowOptions options;
     // Where the program's folder is known before Qt starts, its data files are read meanwhile.
