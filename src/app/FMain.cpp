@@ -164,8 +164,17 @@ void TfrmMain::FormCreate()
             BrandSettings = Options.LoadBrandSettings(*Folder);
     })();
     Guarded([this] { ShowBranding(); })();
-    if (BrandSettings.WelcomeText.empty())
+    // Without a welcome text there is no welcome page, and nothing of it to polish or lay out.
+    if (BrandSettings.WelcomeText.empty()) {
         Timer2->start();
+        pgcPrinc->removeTab(pgcPrinc->indexOf(stsWelcome));
+        delete stsWelcome;
+        stsWelcome = nullptr;
+        prfWelcome = nullptr;
+        btnThanks = nullptr;
+    }
+    // The style sheet is matched to the controls while a large planner is still being read.
+    ensurePolished();
 
     State->Hours = Loading->TakeHours();
     LoadDataFile(TDataFile::Hours, [this] { Loading->Finish(TDataFile::Hours); });
@@ -193,14 +202,6 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 void TfrmMain::FormShow()
 {
-    // Without a welcome text there is no welcome page, and nothing of it to lay out.
-    if (BrandSettings.WelcomeText.empty() && stsWelcome != nullptr) {
-        pgcPrinc->removeTab(pgcPrinc->indexOf(stsWelcome));
-        delete stsWelcome;
-        stsWelcome = nullptr;
-        prfWelcome = nullptr;
-        btnThanks = nullptr;
-    }
     pgcMain->setCurrentWidget(TaskList->TasksTab());
     for (int page = 0; page < pgcPrinc->count(); ++page) {
         pgcPrinc->setCurrentIndex(page);
