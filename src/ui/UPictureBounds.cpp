@@ -14,8 +14,13 @@ int Read16(std::string_view data, std::size_t at)
 
 bool GifWithinBounds(std::string_view data)
 {
-    // Signature and version (6 bytes), then the logical screen's width and height.
-    return data.size() >= 10 && Read16(data, 6) <= LargestBannerSide && Read16(data, 8) <= LargestBannerSide;
+    // Signature and version (6 bytes), then the logical screen's width and height. On a screen
+    // without width or height Qt draws on one as large as a frame asks, however far away.
+    if (data.size() < 10)
+        return false;
+    const int width = Read16(data, 6);
+    const int height = Read16(data, 8);
+    return width > 0 && height > 0 && width <= LargestBannerSide && height <= LargestBannerSide;
 }
 
 QImage DecodeStillWithinBounds(std::string_view data, const char* format)

@@ -9,8 +9,8 @@
 
 inline constexpr int LargestBannerSide = 4096;
 
-// False for a GIF whose logical screen is wider or higher than LargestBannerSide, and for
-// data too short to say.
+// False for a GIF whose logical screen is empty, or wider or higher than LargestBannerSide,
+// and for data too short to say.
 [[nodiscard]] bool GifWithinBounds(std::string_view data);
 
 // A BMP or ICO picture ("BMP", "ICO") decoded by Qt once its header gave a size within

@@ -178,6 +178,9 @@ private slots:
         wideGif[7] = static_cast<char>(0xFF);
         wideGif[8] = static_cast<char>(0xFB);
         QTest::newRow("gif on a screen of 65529 by 251") << "ad.gif" << wideGif << true;
+        QByteArray emptyScreenGif = QByteArray::fromStdString(TwoFrameGif(6, 4));
+        emptyScreenGif[6] = emptyScreenGif[7] = 0;
+        QTest::newRow("gif on a screen 0 wide") << "ad.gif" << emptyScreenGif << true;
         QTest::newRow("wmf garbage") << "ad.wmf" << QByteArray(64, 'x') << true;
         QTest::newRow("emf garbage") << "ad.emf" << QByteArray(64, 'x') << true;
         QTest::newRow("empty file") << "ad.jpg" << QByteArray() << true;
